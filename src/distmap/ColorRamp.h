@@ -1,0 +1,20 @@
+#pragma once
+#include <vector>
+
+#include "orbit/MoidSearch.h"
+#include "platform/Colour.h"
+
+namespace moid {
+
+// Colour of every distance-grid cell, same shape as the DistanceGrid.
+struct ColorGrid {
+  int W = 0;
+  std::vector<Colour> cells;  // (W + 1) * (W + 1), index j * (W + 1) + k
+  void Resize(int w) { W = w; cells.assign(static_cast<size_t>(w + 1) * (w + 1), 0u); }
+  Colour At(int j, int k) const { return cells[static_cast<size_t>(j) * (W + 1) + k]; }
+};
+
+Colour RampColor(int c);
+void BuildColorGrid(const DistanceGrid& grid, int W, ColorGrid& colors);
+
+}  // namespace moid

@@ -1,0 +1,43 @@
+#pragma once
+#include <vector>
+
+#include "orbit/OrbitModel.h"
+
+namespace moid {
+
+// Distances in Gm between Earth sample j and asteroid sample k, j, k in 0..W
+// (cells with j = W or k = W stay 0).
+struct DistanceGrid {
+  int W = 0;
+  std::vector<double> cells;  // (W + 1) * (W + 1), index j * (W + 1) + k
+  double minGm = 0, maxGm = 0;
+  int gridMaxEarthIndex = 0, gridMaxAsteroidIndex = 0;
+  void Resize(int w) { W = w; cells.assign(static_cast<size_t>(w + 1) * (w + 1), 0.0); }
+  double At(int j, int k) const { return cells[static_cast<size_t>(j) * (W + 1) + k]; }
+  double& At(int j, int k) { return cells[static_cast<size_t>(j) * (W + 1) + k]; }
+};
+
+struct MoidResult {
+  double moidAu = 0;
+  double longitudeDeg = 0;  // in [0, 360)
+  int gridMinEarthIndex = 0, gridMinAsteroidIndex = 0;
+};
+
+// Where the grid scan found its closest pair: the start of the refinement.
+struct GridMinimum {
+  double earthAnomaly = 0, asteroidAnomaly = 0;
+  int earthIndex = 0, asteroidIndex = 0;
+};
+
+// Stage 1: all W x W pairs of table points; fills the grid with its extremes.
+GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
+                             int W, DistanceGrid& grid);
+// Stage 2: the Newton refinement from the grid minimum.
+MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                      const GridMinimum& start, const DistanceGrid& grid);
+// Both stages.
+MoidResult FindMoid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
+                    const OrbitGeometry& earth, const OrbitGeometry& asteroid, int W,
+                    DistanceGrid& grid);
+
+}  // namespace moid

@@ -1,0 +1,52 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace moid {
+
+// The console: the window that holds the text screen, the lists, the message box and
+// the graphics area. Texts are Windows-1252 bytes.
+class ConsoleToolkit {
+ public:
+  virtual ~ConsoleToolkit() = default;
+
+  // --- Toolkit operations -------------------------------------------------
+  virtual int InitConsoleTools(int a, int b, int c, int d, std::int32_t& ref, int f) = 0;
+  virtual void ConsoleWindow(int mode) = 0;
+  // Creates the graphics area over the console window (its size is the console's size in pixels).
+  virtual void ConsoleGfx(int a, int b, int c, int d) = 0;
+  virtual void ConsoleNormal() = 0;
+  // 1: pixel width of a character cell; 2: its pixel height.
+  virtual int ConsoleMetrics(int item) = 0;
+  // 35: the usable display height in pixels (the fit test needs more than the picture's height).
+  virtual int ConsoleInfo(int item) = 0;
+  // Returns the chosen item's text unchanged, "" when nothing was chosen.
+  virtual std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
+                                     const std::string& title,
+                                     const std::vector<std::string>& items, int g, int h,
+                                     int i) = 0;
+  // "\t" and "\n" (two characters each) in the text stand for a tab and a line break.
+  virtual void ConsoleMessageBox(const std::string& text, int b, const std::string& title,
+                                 int d, int e) = 0;
+
+  // --- Console services ---------------------------------------------------
+  // Makes the console exactly cols x rows character cells; a value above 9999 does nothing.
+  virtual void SetConsoleSize(int cols, int rows) = 0;
+  virtual void SetTextCursorVisible(bool visible) = 0;
+  virtual void ClearText() = 0;
+  virtual void WriteLine(const std::string& text) = 0;
+  // Non-waiting read of one key (see Keys.h); "" when none is pending.
+  virtual std::string ReadKey() = 0;
+  // Waits for one key and discards it; returns at once when input has ended or quit was asked.
+  virtual void WaitForKey() = 0;
+  virtual void DiscardInput() = 0;
+  // Mouse input on: left and right button presses are reported as four-byte keys.
+  virtual void SetMouseInput(bool on) = 0;
+  virtual void Sleep(int milliseconds) = 0;
+  // True once the user closed the window (or a script ran out): every loop then leaves
+  // through the exit sequence.
+  virtual bool QuitRequested() const = 0;
+};
+
+}  // namespace moid
