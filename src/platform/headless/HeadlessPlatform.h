@@ -1,0 +1,108 @@
+#pragma once
+// Headless backend: the console and graphics toolkits without a window, for tests and for
+// moidtool render. Implements: every ConsoleToolkit operation, and a GraphicsToolkit that
+// draws into the shared Canvas and logs each call.
+//
+// Input is a script of events consumed in order:
+//  - Key(k): the next ReadKey/WaitForKey returns k (see platform/Keys.h). A mouse press while
+//    mouse input is off is consumed and dropped (ReadKey returns "").
+//  - Pointer(x, y): moves the pointer over the graphics area; that ReadKey returns "".
+//  - Idle(n): the next n ReadKey calls return "".
+//  - ListAnswer(text): the next ConsoleListBox returns text; keys before it are dropped.
+//    A ListAnswer met by ReadKey is consumed and ReadKey returns "".
+// When the script is used up, QuitRequested() becomes true (as if the window were closed),
+// ReadKey returns "", ConsoleListBox returns "" and WaitForKey returns: nothing can hang.
+// Sleep advances a virtual clock and never waits.
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Canvas.h"
+#include "platform/ConsoleToolkit.h"
+#include "platform/Platform.h"
+
+namespace moid::headless {
+
+struct ScriptEvent {
+  enum class Kind { Key, Pointer, Idle, ListAnswer };
+  Kind kind = Kind::Idle;
+  std::string text;
+  int x = 0, y = 0;
+  int count = 0;
+
+  static ScriptEvent Key(std::string k);
+  static ScriptEvent Pointer(int x, int y);
+  static ScriptEvent Idle(int polls);
+  static ScriptEvent ListAnswer(std::string text);
+};
+
+struct HeadlessConfig {
+  int charWidth = 8;
+  int charHeight = 16;
+  int displayHeight = 1200;  // what ConsoleInfo(35) reports
+};
+
+// One list box as it was shown.
+struct ShownList {
+  std::string prompt, title;
+  std::vector<std::string> items;
+  std::string answer;
+};
+
+class HeadlessPlatform final : public ConsoleToolkit {
+ public:
+  explicit HeadlessPlatform(HeadlessConfig config = {});
+  ~HeadlessPlatform() override;
+
+  void Push(ScriptEvent e);
+  void PushKeys(const std::vector<std::string>& keys);
+
+  Platform AsPlatform();           // this console + the logging graphics toolkit
+  GraphicsToolkit& Graphics();
+  Canvas& GetCanvas();             // the picture drawn (ShownPixel for checks)
+
+  // Every toolkit call as "Name(arg,arg)" (texts quoted), in order; DrawPixel calls are only
+  // counted (PixelCount) since a map draws a million of them.
+  const std::vector<std::string>& CallLog() const;
+  void ClearLog();
+  std::int64_t PixelCount() const;
+  std::int64_t ClockMs() const;    // virtual time slept so far
+  const std::string& Output() const;  // what WriteLine wrote, each line ending in "\n"
+  const std::vector<ShownList>& ListsShown() const;
+  int ConsoleCols() const;
+  int ConsoleRows() const;
+  bool TextCursorVisible() const;
+  bool MouseInputOn() const;
+  std::size_t EventsLeft() const;
+
+  // ConsoleToolkit
+  int InitConsoleTools(int a, int b, int c, int d, std::int32_t& ref, int f) override;
+  void ConsoleWindow(int mode) override;
+  void ConsoleGfx(int a, int b, int c, int d) override;
+  void ConsoleNormal() override;
+  int ConsoleMetrics(int item) override;
+  int ConsoleInfo(int item) override;
+  std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
+                             const std::string& title, const std::vector<std::string>& items,
+                             int g, int h, int i) override;
+  void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
+                         int e) override;
+  void SetConsoleSize(int cols, int rows) override;
+  void SetTextCursorVisible(bool visible) override;
+  void ClearText() override;
+  void WriteLine(const std::string& text) override;
+  std::string ReadKey() override;
+  void WaitForKey() override;
+  void DiscardInput() override;
+  void SetMouseInput(bool on) override;
+  void Sleep(int milliseconds) override;
+  bool QuitRequested() const override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace moid::headless
