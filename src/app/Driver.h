@@ -1,7 +1,17 @@
 #pragma once
+#include <optional>
+#include <string>
+
 #include "platform/Platform.h"
 
 namespace moid {
+
+// For moidtool: start on a given catalogue instead of looking for the data directory.
+struct DriverOptions {
+  std::optional<std::string> elementsPath;
+};
+
 // The program: start-up, the screen state machine, the exit sequence. Returns the exit code.
-int RunDriver(Platform& platform);
+int RunDriver(Platform& platform, const DriverOptions& options = {});
+
 }  // namespace moid
