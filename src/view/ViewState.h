@@ -23,9 +23,11 @@ struct ProjectedSample {
 
 constexpr int GRID_NODE_BOUND = 20;
 
-// Pixel x and y of the ecliptic grid nodes (i, j), i and j in -20..20.
+// Pixel x and y of the ecliptic grid nodes (i, j), i and j in -20..20. A node at the eye's
+// depth has no finite projection: it is marked not drawable, and lines to it are left out.
 struct GridNodeTable {
   std::array<int, 41 * 41> x{}, y{};
+  std::array<bool, 41 * 41> drawable{};
   static constexpr int Index(int i, int j) { return (i + GRID_NODE_BOUND) * 41 + (j + GRID_NODE_BOUND); }
 };
 

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+#include "platform/GraphicsToolkit.h"
+#include "view/Session.h"
+
+namespace moid {
+
+// The three runs of the caption line that both graphic screens carry.
+struct MoidCaptionText {
+  std::string names;      // reference name + "-" + body label, at x 1
+  std::string distance;   // "Moid =" ... " Gm, " ... " AU", at x 120
+  std::string longitude;  // "Long = " ..., at x 330
+};
+
+MoidCaptionText MakeMoidCaption(const Session& session);
+
+// Selects Arial 15 and writes the caption along the top edge (row y = 3) in the current
+// font colour. Leaves Arial selected for the texts drawn after it.
+void DrawMoidCaption(GraphicsToolkit& graphics, const Session& session);
+
+}  // namespace moid
