@@ -36,6 +36,7 @@ struct AppState {
   int extraCols = 0, extraRows = 0;
   int consoleCols = 0, consoleRows = 0;
   BodyCatalog catalog;
+  int catalogReads = 0;             // how often the catalogue was read since start
   std::vector<int> skippedRecords;  // positions of body records the reader could not use
   int selectedIndex = 0;
   std::string selectedName;

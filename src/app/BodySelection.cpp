@@ -1,0 +1,67 @@
+#include "app/BodySelection.h"
+
+#include <algorithm>
+
+namespace moid {
+
+namespace {
+
+constexpr int SHORT_NAME_LENGTH = 10;
+constexpr std::size_t DROPPED_PREFIX = 6;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of a leading "(digits) " prefix, 0 when the name does not start with one.
+std::size_t NumberPrefixLength(const std::string& name) {
+  if (name.empty() || name[0] != '(') return 0;
+  std::size_t pos = 1;
+  while (pos < name.size() && IsDigit(name[pos])) ++pos;
+  if (pos == 1 || pos + 1 >= name.size() || name[pos] != ')' || name[pos + 1] != ' ') return 0;
+  return pos + 2;
+}
+
+}  // namespace
+
+std::string TrimBlanks(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const std::size_t last = s.find_last_not_of(' ');
+  return s.substr(first, last - first + 1);
+}
+
+std::string BodyLabel(const std::string& name) {
+  if (name.size() <= SHORT_NAME_LENGTH) return name;
+  // Numbers of any length in brackets: "(99942) Apophis" is labelled "Apophis", not
+  // ") Apophis" as a fixed six-character cut would give.
+  const std::size_t prefix = NumberPrefixLength(name);
+  return TrimBlanks(name.substr(prefix > 0 ? prefix : DROPPED_PREFIX));
+}
+
+std::vector<std::string> BodyListItems(const BodyCatalog& catalog) {
+  std::vector<std::string> items;
+  items.reserve(catalog.bodies.size());
+  for (const ElementRecord& body : catalog.bodies) items.push_back(body.name);
+  return items;
+}
+
+int FindBodyIndex(const BodyCatalog& catalog, const std::string& name) {
+  const int last = std::min<int>(catalog.lastIndex, static_cast<int>(catalog.bodies.size()) - 1);
+  for (int i = 0; i <= last; ++i) {
+    if (catalog.bodies[static_cast<std::size_t>(i)].name == name) return i;
+  }
+  return -1;
+}
+
+void ChooseBody(Platform& platform, AppState& state) {
+  const BodyCatalog& catalog = state.catalog;
+  std::string answer = platform.console.ConsoleListBox(
+      3, 0, 0, "Please select one Asteroid", "Body Selection", BodyListItems(catalog), 0, 0, 0);
+  if (answer.empty() && catalog.bodies.size() > 1) answer = catalog.bodies[1].name;
+  const int found = FindBodyIndex(catalog, answer);
+  if (found >= 0) state.selectedIndex = found;
+  state.selectedName = TrimBlanks(answer);
+  state.currentBody = catalog.bodies.at(static_cast<std::size_t>(state.selectedIndex));
+  state.bodyLabel = BodyLabel(state.selectedName);
+}
+
+}  // namespace moid

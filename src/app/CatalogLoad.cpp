@@ -1,0 +1,16 @@
+#include "app/CatalogLoad.h"
+
+#include "data/CatalogReader.h"
+#include "orbit/OrbitModel.h"
+
+namespace moid {
+
+void LoadCatalog(AppState& state) {
+  const CatalogReadReport report = ReadCatalog(state.elementsPath, state.catalog);
+  ++state.catalogReads;
+  state.skippedRecords.clear();
+  for (const SkippedRecord& r : report.skipped) state.skippedRecords.push_back(r.position);
+  state.session.earth = PrepareEarthGeometry(state.catalog.reference);
+}
+
+}  // namespace moid

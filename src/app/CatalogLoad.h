@@ -1,0 +1,10 @@
+#pragma once
+#include "app/AppState.h"
+
+namespace moid {
+
+// Reads the catalogue at state.elementsPath afresh, keeps the positions of the records the
+// reader skipped, and prepares the Earth's orbit from the reference record.
+void LoadCatalog(AppState& state);
+
+}  // namespace moid

@@ -1,0 +1,107 @@
+#include "app/Driver.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "app/AppState.h"
+#include "app/BodySelection.h"
+#include "app/DisplaySetup.h"
+#include "app/ExitSequence.h"
+#include "app/OrbitSetup.h"
+#include "data/DataDirectory.h"
+#include "distmap/MapScreen.h"
+#include "view/OrbitView.h"
+
+namespace moid {
+
+namespace {
+
+const char* const ELEMENTS_FILE = "ELEMENTS.DAT";
+
+ScreenState Start(Platform& platform, AppState& state, const DriverOptions& options) {
+  std::int32_t initValue = 0;
+  platform.console.InitConsoleTools(0, 0, 0, 3, initValue, 0);
+  state.defaultElevation = 20;
+  state.defaultAzimuth = 0;
+  if (options.elementsPath) {
+    state.elementsPath = *options.elementsPath;
+  } else {
+    state.dataDir = FindDataDirectory();
+    state.elementsPath = state.dataDir + ELEMENTS_FILE;
+  }
+  if (!PathExists(state.elementsPath)) return ScreenState::MissingData;
+  state.widthChoices = WidthChoices();
+  return ScreenState::WidthChoice;
+}
+
+ScreenState ReportMissingData(Platform& platform) {
+  platform.console.WriteLine("File ELEMENTS.DAT Not Found!");
+  platform.console.WaitForKey();
+  return ScreenState::Exit;
+}
+
+ScreenState ChooseWidth(Platform& platform, AppState& state) {
+  const std::string item = ChooseWindowWidth(platform, state);
+  if (item.empty()) return ScreenState::Exit;
+  state.windowWidth = WidthFromItem(item);
+  return ScreenState::Layout;
+}
+
+ScreenState ShowOrbitView(Platform& platform, AppState& state) {
+  return RunOrbitView(platform, state.session) == OrbitViewExit::ToDistanceMap
+             ? ScreenState::DistanceMap
+             : ScreenState::Exit;
+}
+
+ScreenState ShowDistanceMap(Platform& platform, AppState& state) {
+  switch (RunDistanceMap(platform, state.session, state.colorGrid, state.readout)) {
+    case MapExit::ToOrbitView: return ScreenState::OrbitView;
+    case MapExit::ToBodyChoice: return ScreenState::BodyChoice;
+    case MapExit::ToWidthChoice: return ScreenState::WidthChoice;
+    case MapExit::ToExit: break;
+  }
+  return ScreenState::Exit;
+}
+
+// Runs one screen and names the next.
+ScreenState RunState(ScreenState s, Platform& platform, AppState& state,
+                     const DriverOptions& options) {
+  switch (s) {
+    case ScreenState::Start: return Start(platform, state, options);
+    case ScreenState::MissingData: return ReportMissingData(platform);
+    case ScreenState::WidthChoice: return ChooseWidth(platform, state);
+    case ScreenState::Layout:
+      FitLayout(platform, state);
+      return ScreenState::BodyChoice;
+    case ScreenState::BodyChoice:
+      ChooseBody(platform, state);
+      return ScreenState::OrbitSetup;
+    case ScreenState::OrbitSetup:
+      RunOrbitSetup(platform, state);
+      return ScreenState::OrbitView;
+    case ScreenState::OrbitView: return ShowOrbitView(platform, state);
+    case ScreenState::DistanceMap: return ShowDistanceMap(platform, state);
+    case ScreenState::Exit: break;
+  }
+  return ScreenState::Exit;
+}
+
+}  // namespace
+
+int RunDriver(Platform& platform, AppState& state, const DriverOptions& options) {
+  ScreenState s = ScreenState::Start;
+  while (s != ScreenState::Exit) {
+    s = RunState(s, platform, state, options);
+    // A closed window ends the program from whatever screen it was closed on; the
+    // missing-data line is still written.
+    if (s != ScreenState::MissingData && platform.console.QuitRequested()) s = ScreenState::Exit;
+  }
+  return RunExitSequence(platform);
+}
+
+int RunDriver(Platform& platform, const DriverOptions& options) {
+  auto state = std::make_unique<AppState>();
+  return RunDriver(platform, *state, options);
+}
+
+}  // namespace moid
