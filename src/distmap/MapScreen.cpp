@@ -34,17 +34,18 @@ bool LeaveFor(Platform& platform, MapCommand command, MapExit& exit) {
 }
 
 MapExit FollowUntilLeft(Platform& platform, const Session& session, MapReadout& readout) {
-  for (;;) {
+  // A closed window leaves for the exit once the pass that saw its last input is done.
+  while (!platform.console.QuitRequested()) {
     const std::string key = platform.console.ReadKey();
     platform.console.Sleep(POLL_SLEEP_MS);
     MapExit exit = MapExit::ToExit;
     if (LeaveFor(platform, MapCommandForKey(key), exit)) return exit;
-    if (platform.console.QuitRequested()) return MapExit::ToExit;
     platform.graphics.GfxRefresh(0);
     if (FollowPointer(platform.graphics, session.grid, session.W, readout)) {
       platform.console.Sleep(READOUT_SLEEP_MS);
     }
   }
+  return MapExit::ToExit;
 }
 
 }  // namespace
