@@ -1,0 +1,89 @@
+#include <cstddef>
+#include <cmath>
+
+#include "orbit/MoidSearch.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace moid {
+namespace {
+
+// Distance in Gm between an Earth point and one asteroid point.
+inline double PlainDistance(double x, double y, double z, double ax, double ay, double az) {
+  const double dx = ax - x;
+  const double dy = ay - y;
+  const double dz = az - z;
+  return std::sqrt(dx * dx + dy * dy + dz * dz) * GM_PER_AU;
+}
+
+// Distances in Gm from one Earth point to every asteroid point of the table, two at a
+// time. Each lane does the operations of PlainDistance in the same order, and the SIMD
+// square root is correctly rounded like the scalar one, so the values are identical.
+void FillDistanceRow(double x, double y, double z, const double* ax, const double* ay,
+                     const double* az, int count, double* row) {
+  int k = 0;
+#if defined(__SSE2__)
+  const __m128d vx = _mm_set1_pd(x), vy = _mm_set1_pd(y), vz = _mm_set1_pd(z);
+  const __m128d scale = _mm_set1_pd(GM_PER_AU);
+  for (; k + 2 <= count; k += 2) {
+    const __m128d dx = _mm_sub_pd(_mm_loadu_pd(ax + k), vx);
+    const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ay + k), vy);
+    const __m128d dz = _mm_sub_pd(_mm_loadu_pd(az + k), vz);
+    const __m128d sum =
+        _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
+    _mm_storeu_pd(row + k, _mm_mul_pd(_mm_sqrt_pd(sum), scale));
+  }
+#endif
+  for (; k < count; ++k) row[k] = PlainDistance(x, y, z, ax[k], ay[k], az[k]);
+}
+
+// Running extremes of the scan: strict comparisons, so the first cell in scan
+// order wins among equal distances.
+struct ScanExtremes {
+  double minGm = 1e10, maxGm = 0;
+  int minJ = 0, minK = 0, maxJ = 0, maxK = 0;
+
+  void TakeRow(const double* row, int count, int j) {
+    for (int k = 0; k < count; ++k) {
+      const double d = row[k];
+      if (d < minGm) {
+        minGm = d;
+        minJ = j;
+        minK = k;
+      }
+      if (d > maxGm) {
+        maxGm = d;
+        maxJ = j;
+        maxK = k;
+      }
+    }
+  }
+};
+
+}  // namespace
+
+GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
+                             int W, DistanceGrid& grid) {
+  if (grid.W != W || grid.cells.size() != static_cast<size_t>(W + 1) * (W + 1)) grid.Resize(W);
+  ScanExtremes ext;
+  for (int j = 0; j < W; ++j) {
+    double* row = &grid.cells[static_cast<size_t>(j) * (W + 1)];
+    FillDistanceRow(earthTable.x[j], earthTable.y[j], earthTable.z[j], asteroidTable.x.data(),
+                    asteroidTable.y.data(), asteroidTable.z.data(), W, row);
+    ext.TakeRow(row, W, j);
+  }
+  grid.minGm = ext.minGm;
+  grid.maxGm = ext.maxGm;
+  grid.gridMaxEarthIndex = ext.maxJ;
+  grid.gridMaxAsteroidIndex = ext.maxK;
+  GridMinimum start;
+  start.earthIndex = ext.minJ;
+  start.asteroidIndex = ext.minK;
+  start.earthAnomaly = earthTable.nu[ext.minJ];
+  start.asteroidAnomaly = asteroidTable.nu[ext.minK];
+  return start;
+}
+
+}  // namespace moid

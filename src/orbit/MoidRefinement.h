@@ -1,0 +1,21 @@
+#pragma once
+#include "orbit/MoidSearch.h"
+
+namespace moid {
+
+// Where one Newton run ended and how far apart the orbits are there.
+struct RefinedPoint {
+  double earthAnomaly = 0, asteroidAnomaly = 0;  // radians
+  double distanceAu = 0;
+  double longitudeDeg = 0;  // Earth longitude of the point, degrees, not reduced
+};
+
+// One Newton run in both true anomalies. passCounter is advanced once per pass and the
+// run ends once it exceeds 1000, so runs sharing a counter share the budget.
+RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroid, double nuE,
+                        double nuA, int& passCounter);
+// Distance and Earth longitude at a pair of anomalies.
+RefinedPoint MeasureRefinedPoint(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                                 double nuE, double nuA);
+
+}  // namespace moid
