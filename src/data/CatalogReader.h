@@ -1,0 +1,47 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/ElementRecord.h"
+
+namespace moid {
+
+// A body record of the file that was read but given no slot.
+struct SkippedRecord {
+  int position = 0;    // 1-based number of the body record in the file (record 0 not counted)
+  std::string reason;  // plain English, e.g. "eccentricity 1.5 is not below 1 (not an ellipse)"
+  std::string name;    // the record's name as read (Windows-1252 bytes)
+};
+
+// What the reader could not use. An empty report means every record took its slot.
+struct CatalogReadReport {
+  // The first MAX_LISTED_SKIPS skipped records, in file order; skippedCount counts all of them.
+  std::vector<SkippedRecord> skipped;
+  int skippedCount = 0;
+  // Every slot was filled and a further drawable body record followed: reading stopped there.
+  bool truncated = false;
+  int firstUnreadPosition = 0;  // position of that record when truncated
+  // The path could not be opened or read (missing, a directory, no permission): the catalogue
+  // is left cleared.
+  bool unreadable = false;
+  // Empty when record 0 describes an ellipse the orbit model can draw; otherwise why not. The
+  // reference is stored as read either way.
+  std::string referenceProblem;
+  // Field 8 of record 0, rounded half to even; the program itself does not use it.
+  double referenceTag = 0;
+};
+
+constexpr int MAX_LISTED_SKIPS = 10000;
+
+// Replaces `catalog` with the catalogue in the file at `path` (its last component found
+// regardless of letter case). One sequential pass; never writes past slot CATALOG_LAST_INDEX.
+CatalogReadReport ReadCatalog(const std::string& path, BodyCatalog& catalog);
+
+// The same, from the file's bytes.
+CatalogReadReport ParseCatalog(std::string_view bytes, BodyCatalog& catalog);
+
+// Every slot zero with an empty name, reference and epoch zero, lastIndex -1.
+void ClearCatalog(BodyCatalog& catalog);
+
+}  // namespace moid

@@ -1,0 +1,71 @@
+// moidtool: the command-line companion of moidview.
+#include <iostream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/Commands.h"
+
+namespace moid::tools {
+namespace {
+
+using CommandFunction = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+struct Subcommand {
+  std::string_view name;
+  std::string_view synopsis;
+  std::string_view summary;
+  CommandFunction run;
+};
+
+// One line per subcommand.
+constexpr Subcommand SUBCOMMANDS[] = {
+    {"catalog", "catalog FILE", "print what the catalogue reader makes of FILE", RunCatalogCommand},
+};
+
+void WriteUsage(std::ostream& out) {
+  out << "usage: moidtool COMMAND [ARGUMENTS...]\n"
+         "       moidtool --help\n\n"
+         "commands:\n";
+  for (const Subcommand& command : SUBCOMMANDS) {
+    std::string synopsis(command.synopsis);
+    if (synopsis.size() < 40) synopsis.resize(40, ' ');
+    out << "  " << synopsis << "  " << command.summary << '\n';
+  }
+}
+
+const Subcommand* FindSubcommand(std::string_view name) {
+  for (const Subcommand& command : SUBCOMMANDS) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    WriteUsage(err);
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    WriteUsage(out);
+    return 0;
+  }
+  const Subcommand* command = FindSubcommand(args[0]);
+  if (command == nullptr) {
+    err << "moidtool: unknown command \"" << args[0] << "\"\n";
+    WriteUsage(err);
+    return 2;
+  }
+  return command->run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace
+}  // namespace moid::tools
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const int code = moid::tools::RunTool(args, std::cout, std::cerr);
+  std::cout.flush();
+  return code;
+}
