@@ -31,6 +31,11 @@ class Canvas final : public GraphicsToolkit {
   // Grows by one whenever the shown picture may have changed (for presenting only on change).
   std::uint64_t ShownGeneration() const;
 
+  // A line in double precision, for callers whose points may lie far off or be not finite
+  // (such a segment is dropped); pen colour and style as DrawLine; the current position
+  // is left alone.
+  void DrawSegment(double x1, double y1, double x2, double y2);
+
   // Where MouseOverX/MouseOverY report the pointer (set by the backend).
   void SetPointer(int x, int y);
 

@@ -12,7 +12,20 @@
 //    A ListAnswer met by ReadKey is consumed and ReadKey returns "".
 // When the script is used up, QuitRequested() becomes true (as if the window were closed),
 // ReadKey returns "", ConsoleListBox returns "" and WaitForKey returns: nothing can hang.
-// Sleep advances a virtual clock and never waits.
+// Sleep advances a virtual clock and never waits. "Used up" means a read found nothing left:
+// the last key itself is still delivered and acted on before QuitRequested() turns true.
+// DiscardInput drops nothing from the script (its events are future input, not pending).
+// ConsoleMessageBox is dismissed at once and consumes no event. ConsoleGfx sizes the canvas
+// to ConsoleCols()*charWidth x ConsoleRows()*charHeight (left as it is while that is zero).
+//
+// Call log: one entry per toolkit call, "Name(arg,arg)" with no spaces; integers, colours
+// and booleans (1/0) in decimal, texts in double quotes exactly as passed (no escaping), the
+// double of GfxFont in shortest form ("0"). For example "GfxWindow(2)", "PenColor(255)",
+// "DrawLine(1,2,3,4)", "DrawTextRow(\"F1=Help\",0)", "GfxFont(\"Arial\",0,15,1,0,0,0)",
+// "SetConsoleSize(80,25)", "SetTextCursorVisible(1)", "SaveGfxWindow(\"Orbits.bmp\")",
+// "WriteLine(\"...\")", "Sleep(10)", "InitConsoleTools(0,0,0,3,0,0)", "ClearText()".
+// ConsoleListBox and ConsoleMessageBox log their title only: "ConsoleListBox(\"Window
+// Selection\")". Not logged: ReadKey (polled constantly) and DrawPixel (counted instead).
 #include <cstdint>
 #include <deque>
 #include <memory>

@@ -1,0 +1,323 @@
+#include "platform/Canvas.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/Bmp.h"
+#include "platform/DiscRaster.h"
+#include "platform/FontCache.h"
+#include "platform/LineRaster.h"
+#include "platform/PixelBuffer.h"
+#include "platform/TextEncoding.h"
+#include "platform/process/ProcessServices.h"
+
+// Pixel conventions: pixel (x, y) is the unit square whose centre is (x + 1/2, y + 1/2).
+// Lines, discs, pixels and clearing are written straight into the live buffer (exact,
+// predictable pixels, nothing antialiased, no cairo coordinate limits); cairo renders only
+// the text, monochrome.
+//
+// GfxWindow modes: 2 freezes the shown picture (a copy) while drawing goes on in the live one;
+// 3 shows the live one again. Modes 1, 5, 99 and any other value change nothing visible.
+// GfxOption, GfxRefresh and GfxBkgdMode are accepted and change nothing here (the SDL
+// backend presents the shown picture on GfxRefresh). Text is always drawn over an opaque
+// box of the text background colour. DrawTextRow leaves the current position unchanged.
+// DrawCircle outlines with a solid pen whatever the pen style.
+
+namespace moid {
+namespace {
+
+constexpr int PEN_STYLE_DASHED = 2;
+// Text whose anchor lies further out than this cannot reach the area.
+constexpr double TEXT_REACH = 1 << 20;
+constexpr int MAX_SIDE = 32767;  // cairo's limit for an image surface
+constexpr std::uint32_t OPAQUE = 0xFF000000u;
+
+constexpr std::uint32_t ArgbOf(Colour c) {
+  return OPAQUE | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+constexpr Colour ColourOf(std::uint32_t argb) {
+  return ((argb >> 16) & 0xFFu) | (argb & 0xFF00u) | ((argb & 0xFFu) << 16);
+}
+
+void SetSource(cairo_t* cr, Colour c) {
+  cairo_set_source_rgb(cr, (c & 0xFFu) / 255.0, ((c >> 8) & 0xFFu) / 255.0,
+                       ((c >> 16) & 0xFFu) / 255.0);
+}
+
+cairo_surface_t* WhiteSurface(int width, int height) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(s);
+    s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 0, 0);
+  }
+  cairo_t* cr = cairo_create(s);
+  cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(s);
+  return s;
+}
+
+cairo_surface_t* CopyOf(cairo_surface_t* source) {
+  cairo_surface_flush(source);
+  const int w = cairo_image_surface_get_width(source);
+  const int h = cairo_image_surface_get_height(source);
+  cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  const int stride = cairo_image_surface_get_stride(source);
+  if (cairo_surface_status(copy) == CAIRO_STATUS_SUCCESS &&
+      stride == cairo_image_surface_get_stride(copy) && w > 0 && h > 0) {
+    std::memcpy(cairo_image_surface_get_data(copy), cairo_image_surface_get_data(source),
+                static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
+    cairo_surface_mark_dirty(copy);
+  }
+  return copy;
+}
+
+}  // namespace
+
+struct Canvas::Impl {
+  cairo_surface_t* live = nullptr;
+  cairo_t* cr = nullptr;
+  cairo_surface_t* frozen = nullptr;  // the picture shown while a new one is being built
+  bool directWrites = false;          // live buffer written outside cairo since last flush
+  int width = 0;
+  int height = 0;
+  Colour pen = BLACK;
+  Colour brush = WHITE;
+  Colour fontColour = BLACK;
+  Colour textBackground = WHITE;
+  int penStyle = 0;
+  int curX = 0;
+  int curY = 0;
+  int pointerX = 0;
+  int pointerY = 0;
+  std::uint64_t generation = 0;
+  std::string fontFace = "Arial";
+  int fontSize = 15;
+  FontCache fonts;
+
+  Impl() { Recreate(0, 0); }
+  ~Impl() { Release(); }
+  Impl(const Impl&) = delete;
+  Impl& operator=(const Impl&) = delete;
+
+  void Release() {
+    if (cr != nullptr) cairo_destroy(cr);
+    if (live != nullptr) cairo_surface_destroy(live);
+    if (frozen != nullptr) cairo_surface_destroy(frozen);
+    cr = nullptr;
+    live = nullptr;
+    frozen = nullptr;
+  }
+
+  void Recreate(int w, int h) {
+    const bool building = frozen != nullptr;
+    Release();
+    live = WhiteSurface(std::clamp(w, 0, MAX_SIDE), std::clamp(h, 0, MAX_SIDE));
+    width = cairo_image_surface_get_width(live);
+    height = cairo_image_surface_get_height(live);
+    if (building) frozen = WhiteSurface(width, height);
+    cr = cairo_create(live);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    directWrites = false;
+    ++generation;
+  }
+
+  bool Building() const { return frozen != nullptr; }
+  void Changed() {
+    if (!Building()) ++generation;
+  }
+
+  // cairo and direct writes must not overlap: flush before touching the buffer,
+  // mark it dirty before cairo draws again.
+  void BeginDirect() {
+    if (!directWrites) {
+      cairo_surface_flush(live);
+      directWrites = true;
+    }
+  }
+  void BeginCairo() {
+    if (directWrites) {
+      cairo_surface_mark_dirty(live);
+      directWrites = false;
+    }
+  }
+
+  cairo_surface_t* Shown() const {
+    cairo_surface_t* s = Building() ? frozen : live;
+    cairo_surface_flush(s);
+    return s;
+  }
+
+  PixelBuffer LiveBuffer() {
+    BeginDirect();
+    return PixelBuffer{reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(live)),
+                       width, height, cairo_image_surface_get_stride(live)};
+  }
+
+  void PutPixel(int x, int y, Colour c) {
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    LiveBuffer().Row(y)[x] = ArgbOf(c);
+  }
+
+  void Line(double x1, double y1, double x2, double y2) {
+    RasterLine(LiveBuffer(), x1, y1, x2, y2, ArgbOf(pen), penStyle == PEN_STYLE_DASHED);
+    Changed();
+  }
+
+  void Disc(int radius) {
+    RasterDisc(LiveBuffer(), curX, curY, radius, ArgbOf(pen), ArgbOf(brush));
+    Changed();
+  }
+
+  void Clear() {
+    const PixelBuffer buffer = LiveBuffer();
+    for (int y = 0; y < height; ++y) std::fill_n(buffer.Row(y), width, ArgbOf(brush));
+    Changed();
+  }
+
+  void FillRect(double x0, double y0, double x1, double y1, Colour c) {
+    cairo_new_path(cr);
+    cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
+    SetSource(cr, c);
+    cairo_fill(cr);
+  }
+
+  void DrawText(const std::string& text) {
+    if (text.empty() || std::fabs(curX) > TEXT_REACH || std::fabs(curY) > TEXT_REACH) return;
+    cairo_scaled_font_t* font = fonts.Get(fontFace, fontSize);
+    if (cairo_scaled_font_status(font) != CAIRO_STATUS_SUCCESS) return;
+    const std::string utf8 = Cp1252ToUtf8(text);
+    cairo_font_extents_t fe;
+    cairo_scaled_font_extents(font, &fe);
+    const double left = curX;
+    const double top = curY;
+    const double baseline = top + std::ceil(fe.ascent);
+    cairo_glyph_t* glyphs = nullptr;
+    int count = 0;
+    if (cairo_scaled_font_text_to_glyphs(font, left, baseline, utf8.data(),
+                                         static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
+                                         nullptr, nullptr) != CAIRO_STATUS_SUCCESS) {
+      return;
+    }
+    cairo_text_extents_t te;
+    cairo_scaled_font_glyph_extents(font, glyphs, count, &te);
+    // The opaque box: the text's advance by the font's height, grown to cover every inked
+    // pixel (plus one for hinting) so that drawing it again leaves nothing behind.
+    const double inkLeft = std::floor(left + te.x_bearing) - 1;
+    const double inkTop = std::floor(baseline + te.y_bearing) - 1;
+    const double inkRight = std::ceil(left + te.x_bearing + te.width) + 1;
+    const double inkBottom = std::ceil(baseline + te.y_bearing + te.height) + 1;
+    const double x0 = te.width > 0 ? std::min(left, inkLeft) : left;
+    const double y0 = te.height > 0 ? std::min(top, inkTop) : top;
+    const double x1 = std::max(left + std::ceil(te.x_advance), te.width > 0 ? inkRight : left);
+    const double y1 = std::max(baseline + std::ceil(fe.descent), te.height > 0 ? inkBottom : top);
+    BeginCairo();
+    FillRect(x0, y0, x1, y1, textBackground);
+    cairo_set_scaled_font(cr, font);
+    SetSource(cr, fontColour);
+    cairo_show_glyphs(cr, glyphs, count);
+    cairo_glyph_free(glyphs);
+    Changed();
+  }
+
+  void Freeze() {
+    if (Building()) return;
+    BeginCairo();
+    frozen = CopyOf(live);
+  }
+
+  void Unfreeze() {
+    if (frozen != nullptr) cairo_surface_destroy(frozen);
+    frozen = nullptr;
+    ++generation;
+  }
+};
+
+Canvas::Canvas() : impl_(std::make_unique<Impl>()) {}
+Canvas::~Canvas() = default;
+
+void Canvas::Resize(int width, int height) { impl_->Recreate(width, height); }
+int Canvas::Width() const { return impl_->width; }
+int Canvas::Height() const { return impl_->height; }
+
+Colour Canvas::ShownPixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height) return 0;
+  const auto* row = reinterpret_cast<const unsigned char*>(ShownData()) +
+                    static_cast<std::ptrdiff_t>(y) * ShownStride();
+  return ColourOf(reinterpret_cast<const std::uint32_t*>(row)[x]);
+}
+
+const std::uint32_t* Canvas::ShownData() const {
+  return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(impl_->Shown()));
+}
+
+int Canvas::ShownStride() const { return cairo_image_surface_get_stride(impl_->Shown()); }
+std::uint64_t Canvas::ShownGeneration() const { return impl_->generation; }
+
+void Canvas::SetPointer(int x, int y) {
+  impl_->pointerX = x;
+  impl_->pointerY = y;
+}
+
+void Canvas::GfxWindow(int mode) {
+  if (mode == 2) impl_->Freeze();
+  if (mode == 3) impl_->Unfreeze();
+}
+
+void Canvas::GfxOption(int, int) {}
+void Canvas::GfxCLS() { impl_->Clear(); }
+void Canvas::GfxRefresh(int) {}
+void Canvas::PenColor(Colour c) { impl_->pen = c & 0xFFFFFFu; }
+void Canvas::BrushColor(Colour c) { impl_->brush = c & 0xFFFFFFu; }
+void Canvas::PenStyle(int style) { impl_->penStyle = style; }
+void Canvas::GfxBkgdMode(int) {}
+void Canvas::GfxBkgdColor(Colour c) { impl_->textBackground = c & 0xFFFFFFu; }
+
+void Canvas::DrawFrom(int x, int y) {
+  impl_->curX = x;
+  impl_->curY = y;
+}
+
+void Canvas::DrawTo(int x, int y) { DrawLine(impl_->curX, impl_->curY, x, y); }
+
+void Canvas::DrawLine(int x1, int y1, int x2, int y2) {
+  impl_->Line(x1, y1, x2, y2);
+  impl_->curX = x2;
+  impl_->curY = y2;
+}
+
+void Canvas::DrawSegment(double x1, double y1, double x2, double y2) {
+  impl_->Line(x1, y1, x2, y2);
+}
+
+void Canvas::DrawCircle(int radius) { impl_->Disc(radius); }
+
+void Canvas::DrawPixel(int x, int y, Colour c) {
+  impl_->PutPixel(x, y, c);
+  impl_->Changed();
+}
+
+void Canvas::DrawTextRow(const std::string& text, int) { impl_->DrawText(text); }
+
+void Canvas::GfxFont(const std::string& face, int, int size, int, int, int, double) {
+  impl_->fontFace = face;
+  impl_->fontSize = size;
+  impl_->fonts.Get(face, size);  // match the font now, not at the first text
+}
+
+void Canvas::GfxFontColor(Colour c) { impl_->fontColour = c & 0xFFFFFFu; }
+int Canvas::MouseOverX() { return impl_->pointerX; }
+int Canvas::MouseOverY() { return impl_->pointerY; }
+
+bool Canvas::SaveGfxWindow(const std::string& fileName) {
+  if (impl_->width <= 0 || impl_->height <= 0) return false;
+  return process::WriteFileAtomically(
+      fileName, EncodeBmp24(ShownData(), impl_->width, impl_->height, ShownStride()));
+}
+
+}  // namespace moid

@@ -1,0 +1,107 @@
+#include "platform/FontCache.h"
+
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace moid {
+namespace {
+
+constexpr int MIN_PIXEL_SIZE = 1;
+constexpr int MAX_PIXEL_SIZE = 512;
+
+std::string Lowered(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+std::vector<std::string> SplitFamilies(const std::string& list) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t comma = std::min(list.find(',', start), list.size());
+    if (comma > start) out.push_back(list.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return out;
+}
+
+void ForceMonochrome(FcPattern* p) {
+  FcPatternDel(p, FC_ANTIALIAS);
+  FcPatternAddBool(p, FC_ANTIALIAS, FcFalse);
+}
+
+// The font file fontconfig picks for the family list at that size, as a full pattern.
+FcPattern* MatchFont(const std::string& families, int pixelSize) {
+  FcPattern* request = FcPatternCreate();
+  if (request == nullptr) return nullptr;
+  for (const std::string& f : SplitFamilies(families)) {
+    FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(f.c_str()));
+  }
+  FcPatternAddDouble(request, FC_PIXEL_SIZE, pixelSize);
+  FcConfigSubstitute(nullptr, request, FcMatchPattern);
+  ForceMonochrome(request);
+  FcDefaultSubstitute(request);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, request, &result);
+  FcPatternDestroy(request);
+  if (match != nullptr) ForceMonochrome(match);
+  return match;
+}
+
+cairo_font_face_t* CreateFace(const std::string& families, int pixelSize) {
+  FcPattern* match = MatchFont(families, pixelSize);
+  if (match == nullptr) {
+    return cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL,
+                                      CAIRO_FONT_WEIGHT_NORMAL);
+  }
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(match);
+  FcPatternDestroy(match);
+  return face;
+}
+
+cairo_scaled_font_t* CreateScaledFont(const std::string& families, int pixelSize) {
+  cairo_font_face_t* face = CreateFace(families, pixelSize);
+  cairo_matrix_t fontMatrix;
+  cairo_matrix_t identity;
+  cairo_matrix_init_scale(&fontMatrix, pixelSize, pixelSize);
+  cairo_matrix_init_identity(&identity);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  cairo_scaled_font_t* font = cairo_scaled_font_create(face, &fontMatrix, &identity, options);
+  cairo_font_options_destroy(options);
+  cairo_font_face_destroy(face);  // the scaled font keeps its own reference
+  return font;
+}
+
+}  // namespace
+
+std::string FontFamiliesFor(const std::string& face) {
+  const std::string key = Lowered(face);
+  if (key == "arial") return "Liberation Sans,Arial,sans-serif";
+  if (key == "courier") return "Liberation Mono,Courier New,Courier,monospace";
+  if (face.empty()) return "sans-serif";
+  return face + ",sans-serif";
+}
+
+FontCache::~FontCache() {
+  for (auto& entry : fonts_) cairo_scaled_font_destroy(entry.second);
+}
+
+cairo_scaled_font_t* FontCache::Get(const std::string& face, int pixelSize) {
+  pixelSize = std::clamp(pixelSize, MIN_PIXEL_SIZE, MAX_PIXEL_SIZE);
+  const auto key = std::make_pair(Lowered(face), pixelSize);
+  auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+  cairo_scaled_font_t* font = CreateScaledFont(FontFamiliesFor(face), pixelSize);
+  fonts_.emplace(key, font);
+  return font;
+}
+
+}  // namespace moid

@@ -1,0 +1,55 @@
+#include "platform/LineRaster.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace moid {
+namespace {
+
+// The line in terms of its major axis a and minor axis b.
+struct AxisLine {
+  double a1, b1, a2, b2;
+  double slope;  // db/da
+};
+
+bool AllFinite(double x1, double y1, double x2, double y2) {
+  return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2) &&
+         std::isfinite(x2 - x1) && std::isfinite(y2 - y1);
+}
+
+AxisLine Oriented(double a1, double b1, double a2, double b2) {
+  return AxisLine{a1, b1, a2, b2, a1 == a2 ? 0.0 : (b2 - b1) / (a2 - a1)};
+}
+
+bool DashGap(double a, double aStart) {
+  return std::fmod(std::fabs(a - aStart), 2.0 * DASH_PIXELS) >= DASH_PIXELS;
+}
+
+}  // namespace
+
+void RasterLine(const PixelBuffer& target, double x1, double y1, double x2, double y2,
+                std::uint32_t pixel, bool dashed) {
+  if (!AllFinite(x1, y1, x2, y2)) return;
+  const bool xMajor = std::fabs(x2 - x1) >= std::fabs(y2 - y1);
+  const AxisLine l = xMajor ? Oriented(x1, y1, x2, y2) : Oriented(y1, x1, y2, x2);
+  const double majorLimit = xMajor ? target.width : target.height;
+  const double minorLimit = xMajor ? target.height : target.width;
+  const double aStart = std::nearbyint(l.a1);
+  const double aEnd = std::nearbyint(l.a2);
+  const double first = std::max(std::min(aStart, aEnd), 0.0);
+  const double last = std::min(std::max(aStart, aEnd), majorLimit - 1);
+  for (double a = first; a <= last; a += 1.0) {
+    if (dashed && DashGap(a, aStart)) continue;
+    const double b = std::nearbyint(l.b1 + (a - l.a1) * l.slope);
+    if (b < 0 || b >= minorLimit) continue;
+    const int ia = static_cast<int>(a);
+    const int ib = static_cast<int>(b);
+    if (xMajor) {
+      target.Row(ib)[ia] = pixel;
+    } else {
+      target.Row(ia)[ib] = pixel;
+    }
+  }
+}
+
+}  // namespace moid

@@ -1,0 +1,150 @@
+#include "platform/process/ProcessServices.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <vector>
+
+extern char** environ;
+
+namespace moid::process {
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::stat(path.c_str(), &st) == 0;
+}
+
+bool SameIgnoringCase(const std::string& a, const char* b) {
+  return ::strcasecmp(a.c_str(), b) == 0;
+}
+
+struct PathParts {
+  std::string dir;   // with its trailing '/', or "" for the current directory
+  std::string last;  // the last component, without trailing '/'
+};
+
+PathParts SplitLast(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return {"", path};
+  return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+// Names in `dir` equal to `name` regardless of case, sorted so the choice is repeatable.
+std::vector<std::string> CaseInsensitiveMatches(const std::string& dir, const std::string& name) {
+  std::vector<std::string> found;
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (d == nullptr) return found;
+  while (const dirent* e = ::readdir(d)) {
+    if (SameIgnoringCase(name, e->d_name)) found.emplace_back(e->d_name);
+  }
+  ::closedir(d);
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool ReadAll(int fd, std::string& out) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    out.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// The mode a newly created file would get: an existing target keeps its own.
+mode_t ModeForNewFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string CurrentDirectory() {
+  std::vector<char> buffer(PATH_MAX);
+  for (;;) {
+    if (::getcwd(buffer.data(), buffer.size()) != nullptr) return buffer.data();
+    if (errno != ERANGE) return "";
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+bool ChangeDirectory(const std::string& path) {
+  return !path.empty() && ::chdir(path.c_str()) == 0;
+}
+
+std::optional<std::string> EnvironmentValue(const std::string& name) {
+  if (name.empty() || name.find('=') != std::string::npos) return std::nullopt;
+  if (const char* exact = ::getenv(name.c_str())) return std::string(exact);
+  for (char** e = environ; e != nullptr && *e != nullptr; ++e) {
+    const std::string entry(*e);
+    const std::size_t eq = entry.find('=');
+    if (eq == name.size() && ::strncasecmp(entry.c_str(), name.c_str(), eq) == 0) {
+      return entry.substr(eq + 1);
+    }
+  }
+  return std::nullopt;
+}
+
+bool PathExists(const std::string& path) { return ResolvePath(path).has_value(); }
+
+std::optional<std::string> ResolvePath(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  if (Exists(path)) return path;
+  const PathParts parts = SplitLast(path);
+  if (parts.last.empty() || parts.last == "." || parts.last == "..") return std::nullopt;
+  const std::vector<std::string> matches = CaseInsensitiveMatches(parts.dir, parts.last);
+  if (matches.empty()) return std::nullopt;
+  return parts.dir + matches.front();
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  std::string bytes;
+  const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, bytes);
+  ::close(fd);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  const PathParts parts = SplitLast(path);
+  if (parts.last.empty()) return false;
+  std::string temp = parts.dir + "." + parts.last + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  const bool written = ::fchmod(fd, ModeForNewFile(path)) == 0 && WriteAll(fd, bytes);
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace moid::process
