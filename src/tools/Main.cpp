@@ -29,9 +29,7 @@ void WriteUsage(std::ostream& out) {
          "       moidtool --help\n\n"
          "commands:\n";
   for (const Subcommand& command : SUBCOMMANDS) {
-    std::string synopsis(command.synopsis);
-    if (synopsis.size() < 40) synopsis.resize(40, ' ');
-    out << "  " << synopsis << "  " << command.summary << '\n';
+    out << "  moidtool " << command.synopsis << "\n      " << command.summary << '\n';
   }
 }
 
