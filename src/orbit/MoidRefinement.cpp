@@ -51,8 +51,10 @@ NewtonStep ComputeNewtonStep(const OrbitGeometry& earth, const OrbitGeometry& as
 RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroid, double nuE,
                         double nuA, int& passCounter) {
   const RefineConstants k = MakeConstants();
+  int passes = 0;
   for (;;) {
     ++passCounter;
+    ++passes;
     NewtonStep step = ComputeNewtonStep(earth, asteroid, nuE, nuA, k.h);
     // A singular matrix gives no usable step: keep the anomalies reached so far.
     if (!std::isfinite(step.dA) || !std::isfinite(step.dE)) break;
@@ -65,7 +67,9 @@ RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroi
     if (std::fabs(step.dA) < k.tolerance && std::fabs(step.dE) < k.tolerance) break;
     if (passCounter > 1000) break;
   }
-  return MeasureRefinedPoint(earth, asteroid, nuE, nuA);
+  RefinedPoint end = MeasureRefinedPoint(earth, asteroid, nuE, nuA);
+  end.passes = passes;
+  return end;
 }
 
 RefinedPoint MeasureRefinedPoint(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
@@ -90,6 +94,11 @@ MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
       RefineFrom(earth, asteroid, start.earthAnomaly, start.asteroidAnomaly, passCounter);
   const RefinedPoint run2 = RefineFrom(earth, asteroid, start.earthAnomaly + pi,
                                        start.asteroidAnomaly + pi, passCounter);
+  return ChooseBetterRun(run1, run2, start);
+}
+
+MoidResult ChooseBetterRun(const RefinedPoint& run1, const RefinedPoint& run2,
+                           const GridMinimum& start) {
   const RefinedPoint& chosen = run2.distanceAu < run1.distanceAu ? run2 : run1;
   MoidResult result;
   result.moidAu = chosen.distanceAu;

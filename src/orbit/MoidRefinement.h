@@ -8,12 +8,16 @@ struct RefinedPoint {
   double earthAnomaly = 0, asteroidAnomaly = 0;  // radians
   double distanceAu = 0;
   double longitudeDeg = 0;  // Earth longitude of the point, degrees, not reduced
+  int passes = 0;           // Newton passes the run made
 };
 
 // One Newton run in both true anomalies. passCounter is advanced once per pass and the
 // run ends once it exceeds 1000, so runs sharing a counter share the budget.
 RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroid, double nuE,
                         double nuA, int& passCounter);
+// The better of the two runs (run 1 wins a tie), its longitude reduced to one turn.
+MoidResult ChooseBetterRun(const RefinedPoint& run1, const RefinedPoint& run2,
+                           const GridMinimum& start);
 // Distance and Earth longitude at a pair of anomalies.
 RefinedPoint MeasureRefinedPoint(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
                                  double nuE, double nuA);
