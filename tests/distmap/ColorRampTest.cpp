@@ -1,0 +1,179 @@
+#include "distmap/ColorRamp.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace moid {
+namespace {
+
+struct Rgb {
+  int r, g, b;
+};
+
+Rgb Unpack(Colour c) {
+  return {static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+          static_cast<int>((c >> 16) & 0xFF)};
+}
+
+void ExpectRgb(int c, int r, int g, int b) {
+  const Rgb got = Unpack(RampColor(c));
+  EXPECT_EQ(got.r, r) << "c " << c;
+  EXPECT_EQ(got.g, g) << "c " << c;
+  EXPECT_EQ(got.b, b) << "c " << c;
+  EXPECT_EQ(RampColor(c) >> 24, 0u) << "c " << c;
+}
+
+TEST(RampColor, SegmentEnds) {
+  ExpectRgb(0, 255, 0, 0);        // red
+  ExpectRgb(255, 255, 255, 0);    // yellow
+  ExpectRgb(256, 255, 255, 0);    // 512 - 256 = 256 clamps to 255
+  ExpectRgb(511, 1, 255, 0);
+  ExpectRgb(512, 0, 255, 1);
+  ExpectRgb(767, 0, 255, 255);    // 767 - 511 = 256 clamps to 255
+  ExpectRgb(768, 0, 255, 255);
+  ExpectRgb(1023, 0, 0, 255);     // blue
+  ExpectRgb(1024, 0, 0, 255);
+  ExpectRgb(1279, 255, 0, 255);   // magenta
+  ExpectRgb(1280, 255, 0, 255);
+  ExpectRgb(1535, 0, 0, 0);
+  ExpectRgb(1536, 0, 0, 0);
+}
+
+TEST(RampColor, InsideTheSegments) {
+  ExpectRgb(100, 255, 100, 0);
+  ExpectRgb(400, 112, 255, 0);
+  ExpectRgb(600, 0, 255, 89);
+  ExpectRgb(900, 0, 123, 255);
+  ExpectRgb(1100, 76, 0, 255);
+  ExpectRgb(1400, 135, 0, 135);
+}
+
+TEST(RampColor, OutsideTheRampIsBlack) {
+  for (int c : {-1, -1000, 1537, 5000, 2147483647}) EXPECT_EQ(RampColor(c), 0u) << c;
+}
+
+TEST(RampColor, NeighboursDifferByAtMostOneStep) {
+  for (int c = 1; c <= 1535; ++c) {
+    const Rgb a = Unpack(RampColor(c - 1)), b = Unpack(RampColor(c));
+    EXPECT_LE(std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b), 2) << c;
+  }
+}
+
+// A one-row grid holding the given distances (in Gm) in row 0, from cell (0, 0) on.
+DistanceGrid RowGrid(const std::vector<double>& d, double minGm, double maxGm) {
+  DistanceGrid g;
+  g.Resize(static_cast<int>(d.size()));
+  for (size_t k = 0; k < d.size(); ++k) g.At(0, static_cast<int>(k)) = d[k];
+  g.minGm = minGm;
+  g.maxGm = maxGm;
+  return g;
+}
+
+TEST(BuildColorGrid, RampRunsFromRedAtTheMinimumToBlackAtTheMaximum) {
+  // 1536 Gm of range: c equals the distance above the minimum.
+  const DistanceGrid g = RowGrid({1.0, 1.0 + 255, 1.0 + 767, 1.0 + 1535, 1.0 + 1536, 1.0 + 1023},
+                                 1.0, 1537.0);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  EXPECT_EQ(colors.At(0, 0), RgbColour(255, 0, 0));
+  EXPECT_EQ(colors.At(0, 1), RgbColour(255, 255, 0));
+  EXPECT_EQ(colors.At(0, 2), RgbColour(0, 255, 255));
+  EXPECT_EQ(colors.At(0, 3), RgbColour(0, 0, 0));
+  EXPECT_EQ(colors.At(0, 4), RgbColour(0, 0, 0));
+  EXPECT_EQ(colors.At(0, 5), RgbColour(0, 0, 255));
+}
+
+TEST(BuildColorGrid, RampPositionRoundsHalfToEven) {
+  // Range 3072 Gm: c = (d - min) / 2, so odd offsets are exact halves.
+  const DistanceGrid g = RowGrid({2.0 + 1, 2.0 + 3, 2.0 + 5, 2.0 + 3071}, 2.0, 3074.0);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  EXPECT_EQ(colors.At(0, 0), RampColor(0));     // 0.5 -> 0
+  EXPECT_EQ(colors.At(0, 1), RampColor(2));     // 1.5 -> 2
+  EXPECT_EQ(colors.At(0, 2), RampColor(2));     // 2.5 -> 2
+  EXPECT_EQ(colors.At(0, 3), RampColor(1536));  // 1535.5 -> 1536, black
+}
+
+TEST(BuildColorGrid, NearTheTopTheRampFadesToBlack) {
+  // (d - min) / (max - min) of at least 1535.5 / 1536 gives c = 1536.
+  const double min = 100, max = 1636;
+  const DistanceGrid g = RowGrid({min + 1535.4, min + 1535.6, min + 1534.6}, min, max);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  EXPECT_EQ(colors.At(0, 0), RampColor(1535));
+  EXPECT_EQ(colors.At(0, 1), 0u);
+  EXPECT_EQ(colors.At(0, 2), RampColor(1535));
+  EXPECT_EQ(RampColor(1535), 0u);
+}
+
+TEST(BuildColorGrid, IsoDistanceBandsAreBlack) {
+  // Range 0.1 .. 1536.1: outside the bands every cell here has a coloured ramp position.
+  const DistanceGrid g = RowGrid({0.4, 19.5, 20.5, 21.5, 9.4999, 10.5, 30.0, 25.0, 0.1}, 0.1,
+                                 1536.1);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  EXPECT_EQ(colors.At(0, 0), 0u);  // 0.4 rounds to 0
+  EXPECT_EQ(colors.At(0, 1), 0u);  // 19.5 rounds to 20
+  EXPECT_EQ(colors.At(0, 2), 0u);  // 20.5 rounds to 20
+  EXPECT_NE(colors.At(0, 3), 0u);  // 21.5 rounds to 22
+  EXPECT_NE(colors.At(0, 4), 0u);  // 9.4999 rounds to 9
+  EXPECT_EQ(colors.At(0, 5), 0u);  // 10.5 rounds to 10
+  EXPECT_EQ(colors.At(0, 6), 0u);
+  EXPECT_EQ(colors.At(0, 7), RampColor(25));  // 24.9 -> 25
+  EXPECT_EQ(colors.At(0, 8), 0u);  // the minimum itself lies in the band at 0
+}
+
+TEST(BuildColorGrid, SmallestDistanceIsRedOutsideTheBands) {
+  const DistanceGrid g = RowGrid({3.0, 200.0, 57.0}, 3.0, 200.0);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  EXPECT_EQ(colors.At(0, 0), RgbColour(255, 0, 0));
+  EXPECT_EQ(colors.At(0, 1), 0u);  // 200 is on an iso line anyway
+  EXPECT_EQ(colors.At(0, 2), RampColor(static_cast<int>(std::nearbyint(1536 * 54.0 / 197.0))));
+}
+
+TEST(BuildColorGrid, NoRangeMeansBlackOutsideTheBands) {
+  const DistanceGrid g = RowGrid({5.0, 5.0, 5.0}, 5.0, 5.0);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(colors.At(0, k), 0u);
+}
+
+TEST(BuildColorGrid, NonFiniteDistancesAreBlack) {
+  const DistanceGrid g =
+      RowGrid({std::nan(""), INFINITY, 1e300, -3.0, 7.0}, 1.0, 1537.0);
+  ColorGrid colors;
+  BuildColorGrid(g, g.W, colors);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(colors.At(0, k), 0u) << k;
+  EXPECT_EQ(colors.At(0, 4), RampColor(6));
+}
+
+TEST(BuildColorGrid, FillsEveryCellOfTheWidthAndNothingElse) {
+  for (int W : {432, 1080}) {
+    DistanceGrid g;
+    g.Resize(W);
+    for (int j = 0; j < W; ++j)
+      for (int k = 0; k < W; ++k) g.At(j, k) = 11.0 + j + 0.5 * k;
+    g.minGm = 11.0;
+    g.maxGm = 11.0 + (W - 1) * 1.5;
+    ColorGrid colors;
+    colors.Resize(W);
+    for (auto& c : colors.cells) c = 0xABCDEFu;  // marks cells never written
+    BuildColorGrid(g, W, colors);
+    ASSERT_EQ(colors.cells.size(), static_cast<size_t>(W + 1) * (W + 1));
+    for (int j = 0; j < W; ++j) {
+      for (int k = 0; k < W; ++k) {
+        const double d = g.At(j, k);
+        const bool band = static_cast<long long>(std::nearbyint(d)) % 10 == 0;
+        const double c = std::nearbyint(1536 * (d - g.minGm) / (g.maxGm - g.minGm));
+        ASSERT_EQ(colors.At(j, k), band ? 0u : RampColor(static_cast<int>(c))) << j << "," << k;
+      }
+      EXPECT_EQ(colors.At(j, W), 0xABCDEFu);
+      EXPECT_EQ(colors.At(W, j), 0xABCDEFu);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace moid
