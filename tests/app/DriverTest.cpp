@@ -1,0 +1,315 @@
+#include "app/Driver.h"
+
+#include <gtest/gtest.h>
+
+#include "AppTestSupport.h"
+#include "platform/Keys.h"
+
+namespace moid {
+namespace {
+
+using apptest::CountCalls;
+using apptest::CountPrefix;
+using apptest::EndsWith;
+using apptest::NewState;
+using apptest::ScopedCurrentDir;
+using apptest::TempDir;
+using headless::HeadlessConfig;
+using headless::HeadlessPlatform;
+using headless::ScriptEvent;
+namespace fs = std::filesystem;
+
+const std::vector<std::string> EXIT_SEQUENCE = {"GfxWindow(1)", "ConsoleWindow(3)",
+                                                "SetConsoleSize(80,25)",
+                                                "SetTextCursorVisible(1)"};
+
+const std::vector<std::string> BODIES = {"(433) Eros", "(1036) Ganymed", "(99942) Apophis"};
+
+std::string Key(char c) { return keys::Ordinary(c); }
+
+// The driver on a three-body catalogue in a temporary directory, which is also the current
+// directory (the map writes its pictures there).
+struct DriverRun {
+  TempDir dir;
+  ScopedCurrentDir here{dir.Path()};
+  std::unique_ptr<AppState> state = NewState();
+  HeadlessPlatform platform;
+  DriverOptions options;
+  int exitCode = -1;
+
+  explicit DriverRun(HeadlessConfig config = {}) : platform(config) {
+    options.elementsPath = dir.File("ELEMENTS.DAT");
+    apptest::WriteFile(*options.elementsPath, apptest::CatalogText(BODIES));
+  }
+  void List(const std::string& answer) { platform.Push(ScriptEvent::ListAnswer(answer)); }
+  void Keys(const std::vector<std::string>& k) { platform.PushKeys(k); }
+  void Mouse(int button) { platform.Push(ScriptEvent::Key(keys::MousePress(button))); }
+  void Run() {
+    Platform p = platform.AsPlatform();
+    exitCode = RunDriver(p, *state, options);
+  }
+  const std::vector<std::string>& Log() const { return platform.CallLog(); }
+  int Lists() const { return static_cast<int>(platform.ListsShown().size()); }
+  const std::string& ListTitle(int i) const { return platform.ListsShown()[i].title; }
+  bool MapVisited() const { return fs::exists(dir.Path() / "Orbdis.bmp"); }
+};
+
+// Every route ends the same way: exit code 0, the exit sequence last, an 80 x 25 console
+// with a visible cursor.
+void ExpectOrderlyExit(const DriverRun& run) {
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(EndsWith(run.Log(), EXIT_SEQUENCE));
+  EXPECT_EQ(CountCalls(run.Log(), "ConsoleWindow(3)"), 1);
+  EXPECT_EQ(run.platform.ConsoleCols(), 80);
+  EXPECT_EQ(run.platform.ConsoleRows(), 25);
+  EXPECT_TRUE(run.platform.TextCursorVisible());
+}
+
+TEST(DriverStart, InitialisesTheToolkitFirst) {
+  DriverRun run;
+  run.List("");
+  run.Run();
+  ASSERT_FALSE(run.Log().empty());
+  EXPECT_EQ(run.Log().front(), "InitConsoleTools(0,0,0,3,0,0)");
+  EXPECT_EQ(run.state->defaultElevation, 20.0);
+  EXPECT_EQ(run.state->defaultAzimuth, 0.0);
+  EXPECT_EQ(run.state->elementsPath, *run.options.elementsPath);
+}
+
+TEST(DriverMissingData, PrintsOneLineWaitsForOneKeyShowsNoList) {
+  DriverRun run;
+  run.options.elementsPath = run.dir.File("nothing-here/ELEMENTS.DAT");
+  run.Keys({Key('x'), Key('y')});
+  run.Run();
+  EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
+  EXPECT_EQ(run.platform.EventsLeft(), 1u);  // one key taken, the next left alone
+  EXPECT_EQ(run.Lists(), 0);
+  EXPECT_EQ(CountPrefix(run.Log(), "ConsoleGfx("), 0);
+  EXPECT_TRUE(run.state->widthChoices.empty());
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverMissingData, EndOfInputCountsAsTheKey) {
+  DriverRun run;
+  run.options.elementsPath = run.dir.File("missing.dat");
+  run.Run();  // no script at all: nothing can hang
+  EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverMissingData, FoundThroughTheDataDirectory) {
+  DriverRun run;
+  run.options.elementsPath.reset();
+  fs::remove(run.dir.File("ELEMENTS.DAT"));
+  apptest::WriteFile(run.dir.File("KORIX121.EXE"), "");  // the data directory is here
+  run.Keys({Key(' ')});
+  run.Run();
+  EXPECT_EQ(run.state->elementsPath, "./ELEMENTS.DAT");
+  EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverWidthChoice, DismissingTheFirstListEndsAtOnce) {
+  DriverRun run;
+  run.List("");
+  run.Run();
+  EXPECT_EQ(run.Lists(), 1);
+  EXPECT_EQ(run.ListTitle(0), "Window Selection");
+  EXPECT_EQ(run.state->catalogReads, 0);
+  EXPECT_EQ(run.platform.Output(), "");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverWidthChoice, CatalogueFoundInTheCurrentDirectory) {
+  DriverRun run;
+  run.options.elementsPath.reset();
+  apptest::WriteFile(run.dir.File("KORIX121.EXE"), "");
+  run.List(" 432");
+  run.List("(1036) Ganymed");
+  run.Run();  // the script ends in the orbit view: as if the window were closed
+  EXPECT_EQ(run.state->dataDir, "./");
+  EXPECT_EQ(run.state->catalog.lastIndex, 2);
+  EXPECT_EQ(run.state->selectedIndex, 1);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, WidthBodyOrbitViewEsc) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(99942) Apophis");
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.Lists(), 2);
+  EXPECT_EQ(run.ListTitle(1), "Body Selection");
+  EXPECT_EQ(run.state->windowWidth, 432);
+  EXPECT_EQ(run.state->catalogReads, 1);
+  EXPECT_EQ(run.state->bodyLabel, "Apophis");
+  EXPECT_EQ(run.state->session.bodyLabel, "Apophis");
+  EXPECT_EQ(run.state->session.W, 432);
+  EXPECT_GT(run.state->session.moid.moidAu, 0.0);
+  EXPECT_FALSE(run.MapVisited());
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, ClosingTheWindowInTheBodyListStillSetsUpAndLeaves) {
+  DriverRun run;
+  run.List(" 504");
+  run.Run();  // the body list meets the end of the script: dismissal, then quit
+  EXPECT_EQ(run.state->selectedIndex, 1);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, OrbitViewToMapAndEsc) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(keys::ENTER), Key(keys::ESC)});
+  run.Run();
+  EXPECT_TRUE(run.MapVisited());
+  EXPECT_TRUE(fs::exists(run.dir.Path() / "Orbits.bmp"));
+  EXPECT_EQ(run.Lists(), 2);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, MapBackToOrbitViewKeepsTheView) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({keys::Extended(keys::SCAN_DOWN), Key(' '), Key('B'), Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->session.view.elevationDeg, 25.0);
+  EXPECT_EQ(run.Lists(), 2);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, RightButtonFromMapChoosesAgainWithoutReading) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({keys::Extended(keys::SCAN_DOWN), Key(' ')});
+  run.Mouse(keys::MOUSE_RIGHT);
+  run.List("(433) Eros");  // the same asteroid again
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.Lists(), 3);
+  EXPECT_EQ(run.ListTitle(2), "Body Selection");
+  EXPECT_EQ(run.state->catalogReads, 1);
+  EXPECT_EQ(run.state->session.view.elevationDeg, 20.0);  // reset for the new choice
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, RightButtonFromMapToAnotherBody) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' ')});
+  run.Mouse(keys::MOUSE_RIGHT);
+  run.List("(1036) Ganymed");
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->selectedIndex, 1);
+  EXPECT_EQ(run.state->session.bodyLabel, "Ganymed");
+  EXPECT_EQ(run.state->catalogReads, 1);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, ArrowKeyFromMapToANewWidthReadsTheCatalogueAgain) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), keys::Extended(keys::SCAN_LEFT)});
+  run.List(" 504");
+  run.List("(99942) Apophis");
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  ASSERT_EQ(run.Lists(), 4);
+  EXPECT_EQ(run.ListTitle(2), "Window Selection");
+  EXPECT_EQ(run.ListTitle(3), "Body Selection");
+  EXPECT_EQ(run.state->catalogReads, 2);
+  EXPECT_EQ(run.state->windowWidth, 504);
+  EXPECT_EQ(run.state->session.W, 504);
+  EXPECT_EQ(run.state->session.grid.cells.size(), 505u * 505u);
+  EXPECT_EQ(run.state->colorGrid.cells.size(), 505u * 505u);
+  EXPECT_EQ(run.state->session.ballSpacing, 14);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, WidthListDismissedFromTheMapEndsTheProgram) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), keys::Extended(keys::SCAN_F1)});
+  run.List("");
+  run.Keys({Key('x')});  // never read: the program has ended
+  run.Run();
+  EXPECT_EQ(run.Lists(), 3);
+  EXPECT_EQ(run.state->catalogReads, 1);
+  EXPECT_EQ(run.platform.EventsLeft(), 1u);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, EscFromTheMap) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' ')});
+  run.Keys({Key(keys::ESC), Key('x')});
+  run.Run();
+  EXPECT_TRUE(run.MapVisited());
+  EXPECT_EQ(run.platform.EventsLeft(), 1u);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, ASmallScreenLowersTheChosenWidth) {
+  DriverRun run(HeadlessConfig{8, 16, 800});
+  run.List("1080");
+  run.List("(433) Eros");
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->windowWidth, 648);
+  EXPECT_EQ(run.state->session.W, 648);
+  EXPECT_EQ(run.state->catalogReads, 7);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, EmptyCatalogueStillReachesTheExit) {
+  DriverRun run;
+  apptest::WriteFile(*run.options.elementsPath, apptest::REFERENCE_LINE);
+  run.List(" 432");
+  run.List("");
+  run.Keys({Key(' '), Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->catalog.lastIndex, -1);
+  EXPECT_EQ(run.state->selectedName, "");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, EmptyFileStillReachesTheExit) {
+  DriverRun run;
+  apptest::WriteFile(*run.options.elementsPath, "");  // no reference orbit either
+  run.List(" 432");
+  run.List("");
+  run.Keys({Key(keys::ENTER), Key('B'), Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->catalog.lastIndex, -1);
+  EXPECT_EQ(run.state->catalog.reference.semiMajorAxis, 0.0);
+  EXPECT_TRUE(run.MapVisited());
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, ADirectoryInPlaceOfTheCatalogueStillReachesTheExit) {
+  DriverRun run;
+  fs::remove(*run.options.elementsPath);
+  fs::create_directory(*run.options.elementsPath);  // exists, but cannot be read
+  run.List(" 432");
+  run.List("");
+  run.Keys({Key(' '), Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.platform.Output(), "");  // it exists: no missing-data line
+  EXPECT_EQ(run.state->catalog.lastIndex, -1);
+  EXPECT_EQ(run.state->catalogReads, 1);
+  ExpectOrderlyExit(run);
+}
+
+}  // namespace
+}  // namespace moid
