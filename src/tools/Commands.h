@@ -9,5 +9,6 @@
 namespace moid::tools {
 
 int RunCatalogCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace moid::tools

@@ -22,6 +22,7 @@ struct Subcommand {
 // One line per subcommand.
 constexpr Subcommand SUBCOMMANDS[] = {
     {"catalog", "catalog FILE", "print what the catalogue reader makes of FILE", RunCatalogCommand},
+    {"render", "render FILE --body SEL [--width W] [--keys KEYS] [--out DIR]", "run the program headless on FILE and write Orbits.bmp and Orbdis.bmp", RunRenderCommand},
 };
 
 void WriteUsage(std::ostream& out) {

@@ -1,0 +1,234 @@
+// moidtool render FILE --body SEL [--width W] [--keys KEYS] [--out DIR]: runs the program on
+// FILE through the headless backend, chooses width W and the body, types KEYS in the orbit
+// view, then Space (the map writes both pictures) and Esc, and prints the pictures written.
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/DisplaySetup.h"
+#include "app/Driver.h"
+#include "data/CatalogReader.h"
+#include "data/ElementRecord.h"
+#include "platform/Keys.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/process/ProcessServices.h"
+#include "tools/Commands.h"
+#include "tools/RenderKeys.h"
+#include "tools/SaveWatcher.h"
+
+namespace moid::tools {
+namespace {
+
+constexpr const char* RENDER_USAGE =
+    "usage: moidtool render FILE --body SEL [--width W] [--keys KEYS] [--out DIR]\n"
+    "  SEL   the body's slot number or its name\n"
+    "  W     one of the widths of the list: 432 504 576 648 720 792 864 936 1008 1080\n"
+    "  KEYS  keys typed in the orbit view, e.g. \"M Space\" or \"Left Left + F1\": a single\n"
+    "        character, or Space Enter Esc Up Down Left Right Home End PgUp PgDn F1..F12\n"
+    "        LeftClick RightClick\n"
+    "  DIR   where the pictures are written (default: the current directory)\n";
+
+constexpr int DEFAULT_WIDTH = 432;
+// Far taller than any width needs, so the fit loop keeps W.
+constexpr int RENDER_DISPLAY_HEIGHT = 4000;
+
+struct RenderOptions {
+  std::string file;
+  std::string body;
+  int width = DEFAULT_WIDTH;
+  std::vector<std::string> keys;
+  std::optional<std::string> outDir;
+};
+
+bool ParseWidth(const std::string& text, int& width) {
+  if (text.empty() || text.size() > 5) return false;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  width = value;
+  return true;
+}
+
+// The list item whose value is W; "" when W is not in the list.
+std::string WidthItem(int width) {
+  for (const std::string& item : WidthChoices()) {
+    if (WidthFromItem(item) == width && std::stoi(item) == width) return item;
+  }
+  return "";
+}
+
+// Complains and returns false on bad usage.
+bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o, std::ostream& err) {
+  bool haveBody = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takesValue = a == "--body" || a == "--width" || a == "--keys" || a == "--out";
+    if (takesValue && i + 1 >= args.size()) {
+      err << "moidtool render: " << a << " needs a value\n";
+      return false;
+    }
+    if (a == "--body") {
+      o.body = args[++i];
+      haveBody = true;
+    } else if (a == "--width") {
+      if (!ParseWidth(args[++i], o.width) || WidthItem(o.width).empty()) {
+        err << "moidtool render: width " << args[i] << " is not one of the list\n";
+        return false;
+      }
+    } else if (a == "--keys") {
+      std::string bad;
+      const auto keys = KeysFromText(args[++i], bad);
+      if (!keys) {
+        err << "moidtool render: \"" << bad << "\" is not a key\n";
+        return false;
+      }
+      o.keys = *keys;
+    } else if (a == "--out") {
+      o.outDir = args[++i];
+    } else if (a.size() > 1 && a[0] == '-') {
+      err << "moidtool render: unknown option " << a << '\n';
+      return false;
+    } else if (o.file.empty()) {
+      o.file = a;
+    } else {
+      err << "moidtool render: more than one FILE\n";
+      return false;
+    }
+  }
+  if (o.file.empty() || !haveBody) {
+    err << "moidtool render: FILE and --body are needed\n";
+    return false;
+  }
+  return true;
+}
+
+std::string Trimmed(const std::string& s) {
+  const std::size_t first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+bool AllDigits(const std::string& s) {
+  if (s.empty()) return false;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// The body's name as the list shows it: by slot number, else the first whose name (outer
+// blanks removed) is `selector`.
+std::optional<std::string> BodyListItem(const BodyCatalog& catalog, const std::string& selector) {
+  if (AllDigits(selector) && selector.size() <= 5) {
+    const int index = std::stoi(selector);
+    if (index <= catalog.lastIndex) return catalog.bodies[static_cast<std::size_t>(index)].name;
+  }
+  for (int i = 0; i <= catalog.lastIndex; ++i) {
+    const std::string& name = catalog.bodies[static_cast<std::size_t>(i)].name;
+    if (name == selector || Trimmed(name) == Trimmed(selector)) return name;
+  }
+  return std::nullopt;
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  return process::CurrentDirectory() + "/" + path;
+}
+
+std::string OutputPath(const RenderOptions& o, const std::string& name) {
+  if (!o.outDir) return name;
+  const std::string& dir = *o.outDir;
+  return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+void ScriptRun(headless::HeadlessPlatform& platform, const RenderOptions& o,
+               const std::string& bodyItem) {
+  using headless::ScriptEvent;
+  platform.Push(ScriptEvent::ListAnswer(WidthItem(o.width)));
+  platform.Push(ScriptEvent::ListAnswer(bodyItem));
+  // Each key is followed by one poll without a key, as a person types slower than the loop:
+  // a running animation draws a frame there, and a paused one has its key read.
+  for (const std::string& key : o.keys) {
+    platform.Push(ScriptEvent::Key(key));
+    platform.Push(ScriptEvent::Idle(1));
+  }
+  platform.Push(ScriptEvent::Key(" "));
+  platform.Push(ScriptEvent::Idle(1));
+  platform.Push(ScriptEvent::Key(keys::Ordinary(keys::ESC)));
+}
+
+struct SavedPictures {
+  std::vector<std::string> saved, failed;
+};
+
+// Runs the program in the current directory; the names of the pictures it saved.
+SavedPictures RunHeadless(const RenderOptions& o, const std::string& file,
+                          const std::string& bodyItem) {
+  headless::HeadlessConfig config;
+  config.displayHeight = RENDER_DISPLAY_HEIGHT;
+  headless::HeadlessPlatform platform(config);
+  ScriptRun(platform, o, bodyItem);
+  SaveWatcher watcher(platform.Graphics());
+  Platform p{platform, watcher};
+  DriverOptions options;
+  options.elementsPath = file;
+  RunDriver(p, options);
+  return {watcher.Saved(), watcher.Failed()};
+}
+
+int Render(const RenderOptions& o, const std::string& bodyItem, std::ostream& out,
+           std::ostream& err) {
+  const std::string file = AbsolutePath(o.file);
+  const std::string home = process::CurrentDirectory();
+  if (o.outDir && !process::ChangeDirectory(*o.outDir)) {
+    err << "moidtool render: " << *o.outDir << ": cannot write there (no such directory)\n";
+    return 1;
+  }
+  const SavedPictures pictures = RunHeadless(o, file, bodyItem);
+  if (o.outDir) process::ChangeDirectory(home);
+  for (const std::string& name : pictures.saved) out << OutputPath(o, name) << '\n';
+  for (const std::string& name : pictures.failed) {
+    err << "moidtool render: " << OutputPath(o, name) << ": could not be written\n";
+  }
+  if (pictures.saved.empty() && pictures.failed.empty()) {
+    err << "moidtool render: no picture was written: the keys never reached the map "
+           "(an Esc, or a paused motion, which Space only steps)\n";
+  }
+  return pictures.failed.empty() && !pictures.saved.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    out << RENDER_USAGE;
+    return 0;
+  }
+  RenderOptions o;
+  if (!ParseOptions(args, o, err)) {
+    err << RENDER_USAGE;
+    return 2;
+  }
+  if (!process::PathExists(o.file)) {
+    err << "moidtool render: " << o.file << ": no such file\n";
+    return 1;
+  }
+  auto catalog = std::make_unique<BodyCatalog>();
+  if (ReadCatalog(o.file, *catalog).unreadable) {
+    err << "moidtool render: " << o.file << ": cannot be read (a directory, or no permission)\n";
+    return 1;
+  }
+  const std::optional<std::string> item = BodyListItem(*catalog, o.body);
+  if (!item) {
+    err << "moidtool render: no body \"" << o.body << "\" in " << o.file << '\n';
+    return 1;
+  }
+  return Render(o, *item, out, err);
+}
+
+}  // namespace moid::tools
