@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "CanvasTestSupport.h"
+#include "platform/Canvas.h"
+
+namespace moid {
+namespace {
+
+using testing::CountOf;
+
+class CanvasShow : public ::testing::Test {
+ protected:
+  void SetUp() override { canvas.Resize(16, 9); }
+  Canvas canvas;
+};
+
+TEST_F(CanvasShow, ResizeGivesAWhiteAreaOfThatSize) {
+  EXPECT_EQ(canvas.Width(), 16);
+  EXPECT_EQ(canvas.Height(), 9);
+  EXPECT_EQ(CountOf(canvas, WHITE), 16 * 9);
+  canvas.DrawLine(0, 0, 15, 8);
+  canvas.Resize(7, 3);
+  EXPECT_EQ(canvas.Width(), 7);
+  EXPECT_EQ(CountOf(canvas, WHITE), 7 * 3);
+}
+
+TEST_F(CanvasShow, ANewCanvasIsEmptyAndNegativeSizesAreEmpty) {
+  Canvas fresh;
+  EXPECT_EQ(fresh.Width(), 0);
+  EXPECT_EQ(fresh.Height(), 0);
+  fresh.DrawLine(-3, -3, 3, 3);
+  fresh.DrawCircle(4);
+  fresh.DrawTextRow("nothing to draw on", 0);
+  fresh.GfxCLS();
+  fresh.Resize(-5, 10);
+  EXPECT_EQ(fresh.Width(), 0);
+}
+
+TEST_F(CanvasShow, ResizeKeepsPenAndBrush) {
+  canvas.BrushColor(RED);
+  canvas.PenColor(RgbColour(1, 2, 3));
+  canvas.Resize(5, 5);
+  canvas.GfxCLS();
+  EXPECT_EQ(CountOf(canvas, RED), 25);
+  canvas.DrawLine(0, 0, 4, 0);
+  EXPECT_EQ(canvas.ShownPixel(2, 0), RgbColour(1, 2, 3));
+}
+
+TEST_F(CanvasShow, ClearFillsWithTheBrushColour) {
+  canvas.GfxCLS();  // the brush starts white
+  EXPECT_EQ(CountOf(canvas, WHITE), 16 * 9);
+  canvas.BrushColor(BLACK);
+  canvas.GfxCLS();
+  EXPECT_EQ(CountOf(canvas, BLACK), 16 * 9);
+}
+
+TEST_F(CanvasShow, OutsideTwoToThreeEveryCallShowsAtOnce) {
+  const auto before = canvas.ShownGeneration();
+  canvas.DrawLine(0, 4, 15, 4);
+  EXPECT_EQ(canvas.ShownPixel(8, 4), BLACK);
+  EXPECT_GT(canvas.ShownGeneration(), before);
+  const auto afterLine = canvas.ShownGeneration();
+  canvas.DrawPixel(1, 1, RED);
+  EXPECT_EQ(canvas.ShownPixel(1, 1), RED);
+  EXPECT_GT(canvas.ShownGeneration(), afterLine);
+}
+
+TEST_F(CanvasShow, PictureBuiltBetweenTwoAndThreeAppearsOnlyAtThree) {
+  canvas.DrawLine(0, 0, 15, 0);  // the picture on screen before
+  canvas.GfxWindow(2);
+  const auto frozen = canvas.ShownGeneration();
+  canvas.BrushColor(RED);
+  canvas.GfxCLS();
+  canvas.DrawLine(0, 8, 15, 8);
+  canvas.DrawPixel(3, 3, BLACK);
+  canvas.DrawFrom(8, 4);
+  canvas.DrawCircle(2);
+  canvas.DrawTextRow("x", 0);
+  EXPECT_EQ(canvas.ShownGeneration(), frozen);
+  EXPECT_EQ(canvas.ShownPixel(5, 0), BLACK);
+  EXPECT_EQ(canvas.ShownPixel(5, 8), WHITE);
+  EXPECT_EQ(CountOf(canvas, RED), 0);
+  canvas.GfxWindow(2);  // asking again keeps the old picture on screen
+  EXPECT_EQ(canvas.ShownPixel(5, 8), WHITE);
+  canvas.GfxWindow(3);
+  EXPECT_GT(canvas.ShownGeneration(), frozen);
+  EXPECT_EQ(canvas.ShownPixel(5, 8), BLACK);
+  EXPECT_EQ(canvas.ShownPixel(3, 3), BLACK);
+  EXPECT_EQ(canvas.ShownPixel(5, 0), RED);
+}
+
+TEST_F(CanvasShow, OtherModesChangeNothingVisible) {
+  canvas.DrawLine(0, 2, 15, 2);
+  for (int mode : {1, 5, 99, 0, -1, 4}) {
+    canvas.GfxWindow(mode);
+    canvas.GfxOption(6, 0);
+    canvas.GfxRefresh(0);
+    canvas.GfxBkgdMode(0);
+    EXPECT_EQ(canvas.ShownPixel(3, 2), BLACK) << mode;
+  }
+  canvas.DrawLine(0, 6, 15, 6);  // still shown at once
+  EXPECT_EQ(canvas.ShownPixel(3, 6), BLACK);
+}
+
+TEST_F(CanvasShow, ResizeWhileBuildingKeepsBuilding) {
+  canvas.GfxWindow(2);
+  canvas.Resize(4, 4);
+  canvas.DrawLine(0, 1, 3, 1);
+  EXPECT_EQ(CountOf(canvas, WHITE), 16);
+  canvas.GfxWindow(3);
+  EXPECT_EQ(CountOf(canvas, BLACK), 4);
+}
+
+TEST_F(CanvasShow, ShownDataIsCairoArgbOfTheShownPixels) {
+  canvas.DrawPixel(2, 1, RgbColour(0x12, 0x34, 0x56));
+  const auto* row = reinterpret_cast<const unsigned char*>(canvas.ShownData()) +
+                    canvas.ShownStride();
+  EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(row)[2], 0xFF123456u);
+  EXPECT_EQ(canvas.ShownPixel(2, 1), 0x563412u);
+  EXPECT_GE(canvas.ShownStride(), 16 * 4);
+}
+
+TEST_F(CanvasShow, PointerIsReportedWhereTheBackendPutIt) {
+  EXPECT_EQ(canvas.MouseOverX(), 0);
+  canvas.SetPointer(123, -4);
+  EXPECT_EQ(canvas.MouseOverX(), 123);
+  EXPECT_EQ(canvas.MouseOverY(), -4);
+}
+
+}  // namespace
+}  // namespace moid
