@@ -84,8 +84,13 @@ TEST(DriverMissingData, PrintsOneLineWaitsForOneKeyShowsNoList) {
   EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
   EXPECT_EQ(run.platform.EventsLeft(), 1u);  // one key taken, the next left alone
   EXPECT_EQ(run.Lists(), 0);
-  EXPECT_EQ(CountPrefix(run.Log(), "ConsoleGfx("), 0);
   EXPECT_TRUE(run.state->widthChoices.empty());
+  const std::vector<std::string> whole = {
+      "InitConsoleTools(0,0,0,3,0,0)", "WriteLine(\"File ELEMENTS.DAT Not Found!\")",
+      "WaitForKey()",                  "GfxWindow(1)",
+      "ConsoleWindow(3)",              "SetConsoleSize(80,25)",
+      "SetTextCursorVisible(1)"};
+  EXPECT_EQ(run.Log(), whole);  // no graphics area, no list
   ExpectOrderlyExit(run);
 }
 
@@ -133,6 +138,23 @@ TEST(DriverWidthChoice, CatalogueFoundInTheCurrentDirectory) {
   ExpectOrderlyExit(run);
 }
 
+TEST(DriverWidthChoice, StartedBesideAUserDataDirectoryWorksInIt) {
+  DriverRun run;
+  run.options.elementsPath.reset();
+  apptest::WriteFile(run.dir.File("KORIX121.EXE"), "");
+  fs::create_directory(run.dir.Path() / "USERDATA");
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->dataDir, "../");
+  EXPECT_EQ(run.state->catalog.lastIndex, 2);
+  EXPECT_TRUE(fs::exists(run.dir.Path() / "USERDATA" / "Orbdis.bmp"));
+  EXPECT_TRUE(fs::exists(run.dir.Path() / "USERDATA" / "Orbits.bmp"));
+  EXPECT_FALSE(run.MapVisited());  // nothing written beside the catalogue
+  ExpectOrderlyExit(run);
+}
+
 TEST(DriverRoutes, WidthBodyOrbitViewEsc) {
   DriverRun run;
   run.List(" 432");
@@ -151,11 +173,14 @@ TEST(DriverRoutes, WidthBodyOrbitViewEsc) {
   ExpectOrderlyExit(run);
 }
 
-TEST(DriverRoutes, ClosingTheWindowInTheBodyListStillSetsUpAndLeaves) {
+TEST(DriverRoutes, ClosingTheWindowInTheBodyListLeavesBeforeTheSetUp) {
   DriverRun run;
   run.List(" 504");
   run.Run();  // the body list meets the end of the script: dismissal, then quit
   EXPECT_EQ(run.state->selectedIndex, 1);
+  EXPECT_EQ(run.state->bodyLabel, "Ganymed");
+  EXPECT_EQ(run.state->session.bodyLabel, "");  // no orbit set-up for a closed window
+  EXPECT_EQ(CountCalls(run.Log(), "SetTextCursorVisible(0)"), 0);
   ExpectOrderlyExit(run);
 }
 
