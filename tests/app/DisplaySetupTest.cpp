@@ -7,6 +7,7 @@
 namespace moid {
 namespace {
 
+using apptest::CountCalls;
 using apptest::CountPrefix;
 using apptest::EndsWith;
 using apptest::HasRun;
@@ -132,6 +133,8 @@ TEST(FitLayout, From1080ToA800PixelScreenReadsTheCatalogueSevenTimes) {
   const auto& log = run.platform.CallLog();
   // one console size per pass, in falling widths: 1080 / 8 + 6 = 141 columns first
   EXPECT_EQ(CountPrefix(log, "SetConsoleSize("), 7);
+  EXPECT_EQ(CountCalls(log, "ClearText()"), 8);  // one per pass, one on leaving
+  EXPECT_EQ(CountCalls(log, "ConsoleInfo(35)"), 7);
   EXPECT_EQ(CountPrefix(log, "SetConsoleSize(141,"), 1);
   EXPECT_EQ(CountPrefix(log, "SetConsoleSize(87,46)"), 1);
   EXPECT_EQ(run.platform.ConsoleCols(), 87);
@@ -206,7 +209,9 @@ TEST(FitLayout, LeavesAWhiteGraphicsAreaReadyForTheList) {
   EXPECT_TRUE(EndsWith(log, {"ClearText()", "ConsoleGfx(0,0,0,0)", "GfxOption(6,0)",
                              "GfxOption(1,0)", "GfxWindow(5)", "Sleep(50)",
                              "BrushColor(16777215)", "GfxCLS()"}));
-  EXPECT_TRUE(HasRun(log, {"GfxWindow(1)", "ConsoleNormal()", "SetConsoleSize(60,32)"}));
+  EXPECT_TRUE(HasRun(log, {"ClearText()", "ConsoleMetrics(1)", "ConsoleMetrics(2)",
+                          "GfxWindow(1)", "ConsoleNormal()", "SetConsoleSize(60,32)",
+                          "ConsoleInfo(35)", "ClearText()", "ConsoleGfx(0,0,0,0)"}));
   EXPECT_EQ(run.platform.ClockMs(), 50);
 }
 
