@@ -97,6 +97,15 @@ TEST_F(MapDrawing, CellsComeFromTheColourGridOnly) {
   EXPECT_EQ(Shown(34 + 200, W + 26 - 430), maptest::CellColour(200, 430));
 }
 
+TEST_F(MapDrawing, AColourGridOfAnotherWidthIsNotDrawn) {
+  fixture.colors.Resize(72);  // left over from another width: reading it would overrun
+  Draw();
+  EXPECT_EQ(hp.PixelCount(), 0);
+  EXPECT_EQ(Shown(34 + 100, W + 26 - 100), WHITE);
+  EXPECT_EQ(Shown(34, 27), BLACK);  // the rest of the map is drawn as usual
+  EXPECT_EQ(Log().back(), "SaveGfxWindow(\"Orbdis.bmp\")");
+}
+
 TEST_F(MapDrawing, FrameCornersAndSides) {
   Draw();
   for (auto [x, y] : {std::pair{34, 27}, {34 + W, 27}, {34 + W, 27 + W}, {34, 27 + W}}) {
