@@ -36,25 +36,25 @@ void ForceMonochrome(FcPattern* p) {
 }
 
 // The font file fontconfig picks for the family list at that size, as a full pattern.
-FcPattern* MatchFont(const std::string& families, int pixelSize) {
+FcPattern* MatchFont(FcConfig* config, const std::string& families, int pixelSize) {
   FcPattern* request = FcPatternCreate();
   if (request == nullptr) return nullptr;
   for (const std::string& f : SplitFamilies(families)) {
     FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(f.c_str()));
   }
   FcPatternAddDouble(request, FC_PIXEL_SIZE, pixelSize);
-  FcConfigSubstitute(nullptr, request, FcMatchPattern);
+  FcConfigSubstitute(config, request, FcMatchPattern);
   ForceMonochrome(request);
   FcDefaultSubstitute(request);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, request, &result);
+  FcPattern* match = FcFontMatch(config, request, &result);
   FcPatternDestroy(request);
   if (match != nullptr) ForceMonochrome(match);
   return match;
 }
 
-cairo_font_face_t* CreateFace(const std::string& families, int pixelSize) {
-  FcPattern* match = MatchFont(families, pixelSize);
+cairo_font_face_t* CreateFace(FcConfig* config, const std::string& families, int pixelSize) {
+  FcPattern* match = config == nullptr ? nullptr : MatchFont(config, families, pixelSize);
   if (match == nullptr) {
     return cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL,
                                       CAIRO_FONT_WEIGHT_NORMAL);
@@ -64,8 +64,9 @@ cairo_font_face_t* CreateFace(const std::string& families, int pixelSize) {
   return face;
 }
 
-cairo_scaled_font_t* CreateScaledFont(const std::string& families, int pixelSize) {
-  cairo_font_face_t* face = CreateFace(families, pixelSize);
+cairo_scaled_font_t* CreateScaledFont(FcConfig* config, const std::string& families,
+                                      int pixelSize) {
+  cairo_font_face_t* face = CreateFace(config, families, pixelSize);
   cairo_matrix_t fontMatrix;
   cairo_matrix_t identity;
   cairo_matrix_init_scale(&fontMatrix, pixelSize, pixelSize);
@@ -92,6 +93,7 @@ std::string FontFamiliesFor(const std::string& face) {
 
 FontCache::~FontCache() {
   for (auto& entry : fonts_) cairo_scaled_font_destroy(entry.second);
+  if (config_ != nullptr) FcConfigDestroy(config_);
 }
 
 cairo_scaled_font_t* FontCache::Get(const std::string& face, int pixelSize) {
@@ -99,7 +101,8 @@ cairo_scaled_font_t* FontCache::Get(const std::string& face, int pixelSize) {
   const auto key = std::make_pair(Lowered(face), pixelSize);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  cairo_scaled_font_t* font = CreateScaledFont(FontFamiliesFor(face), pixelSize);
+  if (config_ == nullptr) config_ = FcInitLoadConfigAndFonts();
+  cairo_scaled_font_t* font = CreateScaledFont(config_, FontFamiliesFor(face), pixelSize);
   fonts_.emplace(key, font);
   return font;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <map>
 #include <string>
@@ -15,7 +16,9 @@ std::string FontFamiliesFor(const std::string& face);
 
 // Scaled fonts by face name and pixel size, each created once. Glyphs are rendered
 // without antialiasing (every pixel is either ink or not), so text drawn again in the
-// background colour erases itself exactly.
+// background colour erases itself exactly. The cache loads its own fontconfig
+// configuration on first use and releases it with itself (the library's shared default
+// configuration is never freed).
 class FontCache {
  public:
   FontCache() = default;
@@ -28,6 +31,7 @@ class FontCache {
 
  private:
   std::map<std::pair<std::string, int>, cairo_scaled_font_t*> fonts_;
+  FcConfig* config_ = nullptr;
 };
 
 }  // namespace moid
