@@ -1,5 +1,7 @@
 #include "distmap/MapScreen.h"
 
+#include <string>
+
 #include "distmap/MapCommands.h"
 
 namespace moid {
