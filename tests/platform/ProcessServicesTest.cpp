@@ -51,6 +51,17 @@ TEST_F(ProcessServices, OnlyTheLastComponentIgnoresCase) {
   EXPECT_FALSE(PathExists(root + "SUB/elements.dat"));
 }
 
+TEST_F(ProcessServices, TrailingSlashAsksForADirectoryAndDanglingLinksDoNotExist) {
+  Write("Elements.Dat", "x");
+  fs::create_directory(dir / "UserData");
+  fs::create_symlink(dir / "nowhere", dir / "Korix121.exe");
+  EXPECT_FALSE(PathExists(root + "ELEMENTS.DAT/"));
+  EXPECT_TRUE(PathExists(root + "USERDATA/"));
+  EXPECT_EQ(ResolvePath(root + "USERDATA/"), root + "UserData");
+  EXPECT_FALSE(PathExists(root + "Korix121.exe"));
+  EXPECT_FALSE(PathExists(root + "KORIX121.EXE"));
+}
+
 TEST_F(ProcessServices, ResolvePathGivesTheNameAsItIsOnDisk) {
   Write("Elements.DAT", "x");
   EXPECT_EQ(ResolvePath(root + "ELEMENTS.DAT"), root + "Elements.DAT");

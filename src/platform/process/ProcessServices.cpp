@@ -21,6 +21,11 @@ bool Exists(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
+bool IsDirectory(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 bool SameIgnoringCase(const std::string& a, const char* b) {
   return ::strcasecmp(a.c_str(), b) == 0;
 }
@@ -116,9 +121,13 @@ std::optional<std::string> ResolvePath(const std::string& path) {
   if (Exists(path)) return path;
   const PathParts parts = SplitLast(path);
   if (parts.last.empty() || parts.last == "." || parts.last == "..") return std::nullopt;
-  const std::vector<std::string> matches = CaseInsensitiveMatches(parts.dir, parts.last);
-  if (matches.empty()) return std::nullopt;
-  return parts.dir + matches.front();
+  // "name/" asks for a directory; a dangling link is no file.
+  const bool wantDirectory = path.back() == '/';
+  for (const std::string& name : CaseInsensitiveMatches(parts.dir, parts.last)) {
+    const std::string candidate = parts.dir + name;
+    if (wantDirectory ? IsDirectory(candidate) : Exists(candidate)) return candidate;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
