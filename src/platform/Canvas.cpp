@@ -84,6 +84,7 @@ struct Canvas::Impl {
   cairo_t* cr = nullptr;
   cairo_surface_t* frozen = nullptr;  // the picture shown while a new one is being built
   bool directWrites = false;          // live buffer written outside cairo since last flush
+  PixelBuffer liveBuffer;             // the live surface's pixels
   int width = 0;
   int height = 0;
   Colour pen = BLACK;
@@ -120,6 +121,8 @@ struct Canvas::Impl {
     live = WhiteSurface(std::clamp(w, 0, MAX_SIDE), std::clamp(h, 0, MAX_SIDE));
     width = cairo_image_surface_get_width(live);
     height = cairo_image_surface_get_height(live);
+    liveBuffer = PixelBuffer{reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(live)),
+                             width, height, cairo_image_surface_get_stride(live)};
     if (building) frozen = WhiteSurface(width, height);
     cr = cairo_create(live);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
@@ -155,13 +158,13 @@ struct Canvas::Impl {
 
   PixelBuffer LiveBuffer() {
     BeginDirect();
-    return PixelBuffer{reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(live)),
-                       width, height, cairo_image_surface_get_stride(live)};
+    return liveBuffer;
   }
 
   void PutPixel(int x, int y, Colour c) {
     if (x < 0 || y < 0 || x >= width || y >= height) return;
-    LiveBuffer().Row(y)[x] = ArgbOf(c);
+    BeginDirect();
+    liveBuffer.Row(y)[x] = ArgbOf(c);
   }
 
   void Line(double x1, double y1, double x2, double y2) {

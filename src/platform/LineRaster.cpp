@@ -21,8 +21,11 @@ AxisLine Oriented(double a1, double b1, double a2, double b2) {
   return AxisLine{a1, b1, a2, b2, a1 == a2 ? 0.0 : (b2 - b1) / (a2 - a1)};
 }
 
-bool DashGap(double a, double aStart) {
-  return std::fmod(std::fabs(a - aStart), 2.0 * DASH_PIXELS) >= DASH_PIXELS;
+constexpr int DASH_PERIOD = 2 * DASH_PIXELS;
+
+// Steps from the line's start to `a`, modulo the dash period.
+int DashPhase(double a, double aStart) {
+  return static_cast<int>(std::fmod(std::fabs(a - aStart), static_cast<double>(DASH_PERIOD)));
 }
 
 }  // namespace
@@ -38,8 +41,11 @@ void RasterLine(const PixelBuffer& target, double x1, double y1, double x2, doub
   const double aEnd = std::nearbyint(l.a2);
   const double first = std::max(std::min(aStart, aEnd), 0.0);
   const double last = std::min(std::max(aStart, aEnd), majorLimit - 1);
-  for (double a = first; a <= last; a += 1.0) {
-    if (dashed && DashGap(a, aStart)) continue;
+  // Walking up the major axis moves away from the start, or towards it on a reversed line.
+  const int phaseStep = aStart <= aEnd ? 1 : DASH_PERIOD - 1;
+  int phase = DashPhase(first, aStart);
+  for (double a = first; a <= last; a += 1.0, phase = (phase + phaseStep) % DASH_PERIOD) {
+    if (dashed && phase >= DASH_PIXELS) continue;
     const double b = std::nearbyint(l.b1 + (a - l.a1) * l.slope);
     if (b < 0 || b >= minorLimit) continue;
     const int ia = static_cast<int>(a);

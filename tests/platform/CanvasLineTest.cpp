@@ -175,6 +175,9 @@ TEST_F(CanvasLine, FarDoubleEndpointsDrawWhatTheNearLineDraws) {
   // The dash pattern counts from the far start: 8e11 steps before x = 0 is a whole
   // number of periods, so the visible dashes are those of a line starting at 0.
   EXPECT_EQ(SegmentAlone(-8e11, 3, 1e12, 3, 2), LineAlone(0, 3, 39, 3, 2));
+  // Drawn right to left from far off: the dashes are those of a line starting at x = 39.
+  EXPECT_EQ(SegmentAlone(8e11 + 39, 3, -1e12, 3, 2), LineAlone(39, 3, 0, 3, 2));
+  EXPECT_NE(LineAlone(39, 3, 0, 3, 2), LineAlone(0, 3, 39, 3, 2));  // 40 is not 8k + 1
 }
 
 TEST_F(CanvasLine, NonFiniteEndpointsDrawNothingAndDoNotCrash) {
