@@ -1,0 +1,21 @@
+#include "platform/sdl/SdlGraphics.h"
+
+namespace moid::sdl {
+
+void SdlGraphics::GfxWindow(int mode) {
+  const std::uint64_t before = canvas_.ShownGeneration();
+  canvas_.GfxWindow(mode);
+  host_.OnGfxWindow(mode, before);
+}
+
+void SdlGraphics::GfxRefresh(int mode) {
+  canvas_.GfxRefresh(mode);
+  host_.OnRefresh();
+}
+
+int SdlGraphics::MouseOverX() {
+  host_.BeforePointerRead();
+  return canvas_.MouseOverX();
+}
+
+}  // namespace moid::sdl
