@@ -17,4 +17,11 @@ struct ColorGrid {
 Colour RampColor(int c);
 void BuildColorGrid(const DistanceGrid& grid, int W, ColorGrid& colors);
 
+// Which row kernel BuildColorGrid uses: the fastest the processor has, or a chosen one
+// (every kernel gives the same colours; tests and benchmarks compare them).
+enum class ColourKernel { Fastest, Plain, Sse2, Avx2 };
+// Builds with the chosen kernel; false (and nothing built) when this processor or build
+// lacks it.
+bool BuildColorGridWith(const DistanceGrid& grid, int W, ColorGrid& colors, ColourKernel kernel);
+
 }  // namespace moid

@@ -1,5 +1,7 @@
 #include "distmap/ColorRamp.h"
 
+#include "orbit/MoidSearch.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -173,6 +175,88 @@ TEST(BuildColorGrid, FillsEveryCellOfTheWidthAndNothingElse) {
       EXPECT_EQ(colors.At(W, j), 0xABCDEFu);
     }
   }
+}
+
+}  // namespace
+}  // namespace moid
+
+namespace moid {
+namespace {
+
+// The colour of one distance by the rules themselves: round to whole Gm for the iso
+// line test, round 1536 (d - min) / (max - min) for the ramp.
+Colour ReferenceColour(double d, double minGm, double maxGm) {
+  const double n = std::nearbyint(d);
+  if (std::fabs(n) < 1e18 && static_cast<long long>(n) % 10 == 0) return 0;
+  const double c = std::nearbyint(1536 * (d - minGm) / (maxGm - minGm));
+  if (!(c >= 0 && c <= 1536)) return 0;
+  return RampColor(static_cast<int>(c));
+}
+
+void ExpectEveryKernelMatchesTheRules(const DistanceGrid& g, int W) {
+  for (ColourKernel kernel :
+       {ColourKernel::Fastest, ColourKernel::Plain, ColourKernel::Sse2, ColourKernel::Avx2}) {
+    ColorGrid colors;
+    if (!BuildColorGridWith(g, W, colors, kernel)) continue;  // not on this processor
+    for (int j = 0; j < W; ++j)
+      for (int k = 0; k < W; ++k)
+        ASSERT_EQ(colors.At(j, k), ReferenceColour(g.At(j, k), g.minGm, g.maxGm))
+            << "kernel " << static_cast<int>(kernel) << " cell " << j << "," << k << " d "
+            << g.At(j, k);
+  }
+}
+
+TEST(ColourKernels, ExactHalvesOfTheRampTakeTheDivision) {
+  // Range 3072: every odd whole distance sits exactly half-way between two positions.
+  const int W = 37;
+  DistanceGrid g;
+  g.Resize(W);
+  for (int j = 0; j < W; ++j)
+    for (int k = 0; k < W; ++k) g.At(j, k) = 1.0 + (j * W + k) * 2.25;
+  g.minGm = 1.0;
+  g.maxGm = 3073.0;
+  ExpectEveryKernelMatchesTheRules(g, W);
+}
+
+TEST(ColourKernels, BandEdgesAndNearHalves) {
+  const std::vector<double> edges = {0.0, 0.5, 0.49999999999999994, 4.5, 5.0, 5.5, 9.5,
+                                     9.499999999999998, 10.5, 10.500000000000002, 14.5,
+                                     15.0, 19.5, 20.5, 99.5, 100.5, 1009.5, 1010.5,
+                                     123456.5, 123455.5, 123465.49999999999};
+  const int W = static_cast<int>(edges.size());
+  DistanceGrid g;
+  g.Resize(W);
+  for (int j = 0; j < W; ++j)
+    for (int k = 0; k < W; ++k) g.At(j, k) = edges[(j + k) % W] + (j == 3 ? 1e-9 : 0.0);
+  g.minGm = 0.0;
+  g.maxGm = 123466.0;
+  ExpectEveryKernelMatchesTheRules(g, W);
+}
+
+TEST(ColourKernels, RealOrbitGridAtSeveralWidths) {
+  const ElementRecord e{0.01671123, 0, 102.93768193, 0, 1.00000261, 0, "E"};
+  const ElementRecord a{0.2759, 0.0465, 143.489, 259.798, 0.8463, 0, "A"};
+  const OrbitGeometry earth = PrepareEarthGeometry(e), ast = PrepareAsteroidGeometry(a);
+  for (int W : {72, 433, 1080}) {
+    OrbitTable et, at;
+    et.Resize(W);
+    at.Resize(W);
+    BuildOrbitTables(earth, ast, W, et, at);
+    DistanceGrid g;
+    g.Resize(W);
+    ScanDistanceGrid(et, at, W, g);
+    ExpectEveryKernelMatchesTheRules(g, W);
+  }
+}
+
+TEST(ColourKernels, AbsurdDistancesFallBackToThePlainRules) {
+  DistanceGrid g;
+  g.Resize(3);
+  const double values[] = {1e15, 1e15 + 10, 2e15, 5e15, 7.5e15, 1e16, 3e15 + 4, 3e15 + 6, 0};
+  for (int i = 0; i < 9; ++i) g.At(i / 3, i % 3) = values[i];
+  g.minGm = 0;
+  g.maxGm = 1e16;
+  ExpectEveryKernelMatchesTheRules(g, 3);
 }
 
 }  // namespace
