@@ -62,16 +62,31 @@ cairo_surface_t* WhiteSurface(int width, int height) {
   return s;
 }
 
-cairo_surface_t* CopyOf(cairo_surface_t* source) {
+bool SameSize(cairo_surface_t* a, cairo_surface_t* b) {
+  return cairo_image_surface_get_width(a) == cairo_image_surface_get_width(b) &&
+         cairo_image_surface_get_height(a) == cairo_image_surface_get_height(b) &&
+         cairo_image_surface_get_stride(a) == cairo_image_surface_get_stride(b);
+}
+
+// A copy of `source`'s pixels, made in `reuse` when that has the same size (else in a new
+// surface; `reuse` is then released).
+cairo_surface_t* CopyOf(cairo_surface_t* source, cairo_surface_t* reuse) {
   cairo_surface_flush(source);
-  const int w = cairo_image_surface_get_width(source);
+  if (reuse != nullptr && !SameSize(source, reuse)) {
+    cairo_surface_destroy(reuse);
+    reuse = nullptr;
+  }
+  cairo_surface_t* copy = reuse != nullptr
+                              ? reuse
+                              : cairo_image_surface_create(CAIRO_FORMAT_ARGB32,
+                                                           cairo_image_surface_get_width(source),
+                                                           cairo_image_surface_get_height(source));
   const int h = cairo_image_surface_get_height(source);
-  cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
-  const int stride = cairo_image_surface_get_stride(source);
-  if (cairo_surface_status(copy) == CAIRO_STATUS_SUCCESS &&
-      stride == cairo_image_surface_get_stride(copy) && w > 0 && h > 0) {
+  if (cairo_surface_status(copy) == CAIRO_STATUS_SUCCESS && SameSize(source, copy) && h > 0) {
+    cairo_surface_flush(copy);
     std::memcpy(cairo_image_surface_get_data(copy), cairo_image_surface_get_data(source),
-                static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
+                static_cast<std::size_t>(cairo_image_surface_get_stride(source)) *
+                    static_cast<std::size_t>(h));
     cairo_surface_mark_dirty(copy);
   }
   return copy;
@@ -83,6 +98,7 @@ struct Canvas::Impl {
   cairo_surface_t* live = nullptr;
   cairo_t* cr = nullptr;
   cairo_surface_t* frozen = nullptr;  // the picture shown while a new one is being built
+  cairo_surface_t* spare = nullptr;   // the last frozen surface, kept for the next freeze
   bool directWrites = false;          // live buffer written outside cairo since last flush
   PixelBuffer liveBuffer;             // the live surface's pixels
   int width = 0;
@@ -110,6 +126,8 @@ struct Canvas::Impl {
     if (cr != nullptr) cairo_destroy(cr);
     if (live != nullptr) cairo_surface_destroy(live);
     if (frozen != nullptr) cairo_surface_destroy(frozen);
+    if (spare != nullptr) cairo_surface_destroy(spare);
+    spare = nullptr;
     cr = nullptr;
     live = nullptr;
     frozen = nullptr;
@@ -231,11 +249,15 @@ struct Canvas::Impl {
   void Freeze() {
     if (Building()) return;
     BeginCairo();
-    frozen = CopyOf(live);
+    frozen = CopyOf(live, spare);
+    spare = nullptr;
   }
 
   void Unfreeze() {
-    if (frozen != nullptr) cairo_surface_destroy(frozen);
+    if (frozen != nullptr) {
+      if (spare != nullptr) cairo_surface_destroy(spare);
+      spare = frozen;
+    }
     frozen = nullptr;
     ++generation;
   }

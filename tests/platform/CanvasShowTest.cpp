@@ -89,6 +89,23 @@ TEST_F(CanvasShow, PictureBuiltBetweenTwoAndThreeAppearsOnlyAtThree) {
   EXPECT_EQ(canvas.ShownPixel(5, 0), RED);
 }
 
+TEST_F(CanvasShow, EveryFrameShowsTheLatestCompletePicture) {
+  for (int frame = 0; frame < 5; ++frame) {
+    canvas.GfxWindow(2);
+    EXPECT_EQ(canvas.ShownPixel(frame, 0), WHITE) << frame;  // not yet
+    const bool afterResize = frame == 3;
+    if (frame > 0 && !afterResize) {
+      EXPECT_EQ(canvas.ShownPixel(frame - 1, 0), BLACK) << frame;
+    }
+    canvas.DrawPixel(frame, 0, BLACK);
+    canvas.GfxWindow(3);
+    EXPECT_EQ(canvas.ShownPixel(frame, 0), BLACK) << frame;
+    if (frame == 2) canvas.Resize(12, 3);  // a new size between frames
+  }
+  EXPECT_EQ(canvas.Width(), 12);
+  EXPECT_EQ(CountOf(canvas, BLACK), 2);  // frames 3 and 4 after the resize
+}
+
 TEST_F(CanvasShow, OtherModesChangeNothingVisible) {
   canvas.DrawLine(0, 2, 15, 2);
   for (int mode : {1, 5, 99, 0, -1, 4}) {
