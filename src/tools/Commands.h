@@ -10,5 +10,7 @@ namespace moid::tools {
 
 int RunCatalogCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunMoidCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunEphemCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace moid::tools

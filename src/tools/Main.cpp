@@ -23,6 +23,8 @@ struct Subcommand {
 constexpr Subcommand SUBCOMMANDS[] = {
     {"catalog", "catalog FILE", "print what the catalogue reader makes of FILE", RunCatalogCommand},
     {"render", "render FILE --body SEL [--width W] [--keys KEYS] [--out DIR]", "run the program headless on FILE and write Orbits.bmp and Orbdis.bmp", RunRenderCommand},
+    {"moid", "moid FILE [--width W] [--body SEL]", "the MOID and distance grid extremes the viewer finds for every body (or one)", RunMoidCommand},
+    {"ephem", "ephem FILE --body SEL --start JD --days N [--step DAYS]", "positions of the Earth and a body over time, and their distance", RunEphemCommand},
 };
 
 void WriteUsage(std::ostream& out) {

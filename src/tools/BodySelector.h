@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "data/ElementRecord.h"
+
+// Which body of a catalogue a command-line selector names.
+namespace moid::tools {
+
+struct BodySelection {
+  int index = -1;     // slot of the body; -1 when none was chosen
+  std::string error;  // why not, with the candidates, when index is -1 (UTF-8)
+};
+
+// A selector is a slot number (0 to lastIndex), or a name: the body whose name, blanks
+// trimmed, equals the trimmed selector (the first such slot), else the one body whose
+// name contains the selector without regard to letter case. No match or several are an
+// error that lists candidates. Names are compared as UTF-8.
+BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector);
+
+}  // namespace moid::tools

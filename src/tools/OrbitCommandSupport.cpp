@@ -1,0 +1,59 @@
+#include "tools/OrbitCommandSupport.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "data/CatalogReader.h"
+#include "data/DataDirectory.h"
+
+namespace moid::tools {
+
+std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const std::string& path,
+                                              std::ostream& err) {
+  if (!PathExists(path)) {
+    err << "moidtool " << command << ": " << path << ": no such file\n";
+    return nullptr;
+  }
+  auto catalog = std::make_unique<BodyCatalog>();
+  const CatalogReadReport report = ReadCatalog(path, *catalog);
+  if (report.unreadable) {
+    err << "moidtool " << command << ": " << path
+        << ": cannot be read (a directory, or no permission)\n";
+    return nullptr;
+  }
+  if (!report.referenceProblem.empty()) {
+    err << "moidtool " << command << ": " << path
+        << ": the reference orbit (record 0) cannot be used: " << report.referenceProblem << '\n';
+    return nullptr;
+  }
+  return catalog;
+}
+
+std::optional<int> ParseWindowWidth(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (result.ec != std::errc() || result.ptr != end) return std::nullopt;
+  if (value < 72 || value > 1440 || value % 72 != 0) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseFiniteNumber(const std::string& text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::string ProgressBarText(int done, int total, int width) {
+  const int filled = total > 0 ? static_cast<int>(static_cast<long long>(done) * width / total) : width;
+  std::string bar = "[" + std::string(static_cast<size_t>(filled), '#') +
+                    std::string(static_cast<size_t>(width - filled), '.') + "] ";
+  const std::string count = std::to_string(total);
+  const std::string now = std::to_string(done);
+  return bar + std::string(count.size() - std::min(count.size(), now.size()), ' ') + now + "/" + count;
+}
+
+}  // namespace moid::tools
