@@ -1,5 +1,7 @@
 #include "view/OrbitCommands.h"
 
+#include <cstddef>
+
 #include "orbit/OrbitModel.h"
 #include "platform/Keys.h"
 
@@ -100,9 +102,11 @@ CommandOutcome ApplyCommand(ViewState& view, const std::string& key, double epoc
 }
 
 void AnimationStep(Session& s) {
+  const int W = s.W;
+  const std::size_t slot = static_cast<std::size_t>(W);
+  if (W <= 0 || s.earthTable.x.size() <= slot || s.asteroidTable.x.size() <= slot) return;
   ViewState& view = s.view;
   view.animTime += TIME_STEP_DAYS * view.timeDirection;
-  const int W = s.W;
   const Vec3 e = PositionAtTime(s.earth, view.animTime, s.epoch);
   s.earthTable.x[W] = e.x;
   s.earthTable.y[W] = e.y;

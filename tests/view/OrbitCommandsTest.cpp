@@ -244,5 +244,12 @@ TEST(OrbitCommands, AnimationStepLeavesTheOrbitSamplesAlone) {
   EXPECT_EQ(s->asteroidTable.nu[72], asteroid.nu[72]);  // the anomaly column is not written
 }
 
+TEST(OrbitCommands, AnimationStepWaitsForSizedTables) {
+  Session s;  // no width chosen yet
+  s.view.animTime = EPOCH;
+  AnimationStep(s);
+  EXPECT_EQ(s.view.animTime, EPOCH);
+}
+
 }  // namespace
 }  // namespace moid
