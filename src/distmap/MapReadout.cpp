@@ -15,7 +15,7 @@ namespace {
 double WholeDegrees(int index, int W) { return std::nearbyint(360.0 * index / W); }
 
 void DrawReadoutText(GraphicsToolkit& graphics, int W, const std::string& text) {
-  graphics.DrawFrom(READOUT_X, W + 58);
+  graphics.DrawFrom(READOUT_X, MakeMapLayout(W).readoutY);
   graphics.DrawTextRow(text, 0);
 }
 
