@@ -10,7 +10,7 @@ namespace moid::headless {
 
 // A GraphicsToolkit that records each call in a log and passes it on to a Canvas.
 // Entries read "Name(arg,arg)": integers and colours in decimal, texts in double quotes
-// as given, the last GfxFont argument as the shortest decimal ("0"). DrawPixel is only
+// as given, the last GfxFont argument as a stream prints it ("0"). DrawPixel is only
 // counted, since a map draws a million of them.
 class LoggingGraphics final : public GraphicsToolkit {
  public:
