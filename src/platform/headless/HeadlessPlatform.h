@@ -21,7 +21,8 @@
 // Call log: one entry per toolkit call, "Name(arg,arg)" with no spaces; integers, colours
 // and booleans (1/0) in decimal, texts in double quotes exactly as passed (no escaping), the
 // double of GfxFont as a stream prints it (6 digits, "0" for 0.0). For example
-// "GfxWindow(2)", "PenColor(255)", "DrawLine(1,2,3,4)", "DrawTextRow(\"F1=Help\",0)", "GfxFont(\"Arial\",0,15,1,0,0,0)",
+// "GfxWindow(2)", "PenColor(255)", "DrawLine(1,2,3,4)", "DrawTextRow(\"F1=Help\",0)",
+// "GfxFont(\"Arial\",0,15,1,0,0,0)",
 // "SetConsoleSize(80,25)", "SetTextCursorVisible(1)", "SaveGfxWindow(\"Orbits.bmp\")",
 // "WriteLine(\"...\")", "Sleep(10)", "InitConsoleTools(0,0,0,3,0,0)", "ClearText()".
 // ConsoleListBox and ConsoleMessageBox log their title only: "ConsoleListBox(\"Window
