@@ -50,7 +50,8 @@ void BM_OrbitOfShortSegments(benchmark::State& state) {
     c.DrawFrom(900, 540);
     for (int i = 1; i <= SIDE; ++i) {
       const double t = 6.283185307179586 * i / SIDE;
-      c.DrawTo(540 + static_cast<int>(360 * std::cos(t)), 540 + static_cast<int>(200 * std::sin(t)));
+      c.DrawTo(540 + static_cast<int>(360 * std::cos(t)),
+               540 + static_cast<int>(200 * std::sin(t)));
     }
   }
   state.SetItemsProcessed(state.iterations() * SIDE);

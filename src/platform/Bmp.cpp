@@ -19,7 +19,9 @@ void PutLe32(std::string& out, std::uint32_t v) {
   PutLe16(out, v >> 16);
 }
 
-std::size_t PaddedRowBytes(int width) { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
+std::size_t PaddedRowBytes(int width) {
+  return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+}
 
 void PutHeaders(std::string& out, int width, int height, std::size_t imageBytes) {
   out += "BM";
@@ -29,9 +31,9 @@ void PutHeaders(std::string& out, int width, int height, std::size_t imageBytes)
   PutLe32(out, INFO_HEADER_SIZE);
   PutLe32(out, static_cast<std::uint32_t>(width));
   PutLe32(out, static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
-  PutLe16(out, 1);                                    // planes
-  PutLe16(out, 24);                                   // bits per pixel
-  PutLe32(out, 0);                                    // BI_RGB, no compression
+  PutLe16(out, 1);                                   // planes
+  PutLe16(out, 24);                                  // bits per pixel
+  PutLe32(out, 0);                                   // BI_RGB, no compression
   PutLe32(out, static_cast<std::uint32_t>(imageBytes));
   PutLe32(out, PIXELS_PER_METRE);
   PutLe32(out, PIXELS_PER_METRE);
@@ -49,7 +51,8 @@ std::string EncodeBmp24(const std::uint32_t* pixels, int width, int height, int 
   PutHeaders(out, width, height, imageBytes);
   const auto* base = reinterpret_cast<const unsigned char*>(pixels);
   for (int y = height - 1; y >= 0; --y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(base + static_cast<std::size_t>(y) * strideBytes);
+    const auto* row =
+        reinterpret_cast<const std::uint32_t*>(base + static_cast<std::size_t>(y) * strideBytes);
     for (int x = 0; x < width; ++x) {
       const std::uint32_t p = row[x];
       out.push_back(static_cast<char>(p & 0xFF));          // blue

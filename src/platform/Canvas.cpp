@@ -76,11 +76,11 @@ cairo_surface_t* CopyOf(cairo_surface_t* source, cairo_surface_t* reuse) {
     cairo_surface_destroy(reuse);
     reuse = nullptr;
   }
-  cairo_surface_t* copy = reuse != nullptr
-                              ? reuse
-                              : cairo_image_surface_create(CAIRO_FORMAT_ARGB32,
-                                                           cairo_image_surface_get_width(source),
-                                                           cairo_image_surface_get_height(source));
+  cairo_surface_t* copy =
+      reuse != nullptr
+          ? reuse
+          : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(source),
+                                       cairo_image_surface_get_height(source));
   const int h = cairo_image_surface_get_height(source);
   if (cairo_surface_status(copy) == CAIRO_STATUS_SUCCESS && SameSize(source, copy) && h > 0) {
     cairo_surface_flush(copy);

@@ -47,10 +47,9 @@ class CanvasLine : public ::testing::Test {
 };
 
 TEST_F(CanvasLine, AxisParallelLinesCoverExactlyTheirPixelsEndpointsIncluded) {
-  EXPECT_EQ(LineAlone(2, 3, 9, 3), (PixelSet{{2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}, {7, 3},
-                                             {8, 3}, {9, 3}}));
-  EXPECT_EQ(LineAlone(5, 7, 5, 2),
-            (PixelSet{{5, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 6}, {5, 7}}));
+  EXPECT_EQ(LineAlone(2, 3, 9, 3),
+            (PixelSet{{2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}}));
+  EXPECT_EQ(LineAlone(5, 7, 5, 2), (PixelSet{{5, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 6}, {5, 7}}));
   EXPECT_EQ(LineAlone(4, 4, 4, 4), (PixelSet{{4, 4}}));  // a point is one pixel
 }
 
@@ -70,8 +69,8 @@ TEST_F(CanvasLine, ShallowLineFollowsTheExactLineRoundedHalfToEven) {
   for (int x = 0; x <= 9; ++x) expected.insert({x, expectedY[x]});
   EXPECT_EQ(LineAlone(0, 0, 9, 3), expected);
   // y = x / 4: at x = 2 the exact value 0.5 rounds to the even 0, at x = 6 1.5 goes to 2.
-  EXPECT_EQ(LineAlone(0, 0, 8, 2), (PixelSet{{0, 0}, {1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 1},
-                                             {6, 2}, {7, 2}, {8, 2}}));
+  EXPECT_EQ(LineAlone(0, 0, 8, 2),
+            (PixelSet{{0, 0}, {1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 1}, {6, 2}, {7, 2}, {8, 2}}));
 }
 
 TEST_F(CanvasLine, SteepLineStepsInY) {
@@ -82,8 +81,8 @@ TEST_F(CanvasLine, SteepLineStepsInY) {
 }
 
 TEST_F(CanvasLine, ALineAndItsReverseCoverTheSamePixels) {
-  const int lines[][4] = {{0, 0, 8, 2}, {1, 17, 38, 2}, {3, 1, 7, 19}, {39, 0, 0, 19},
-                          {5, 5, 30, 6}, {0, 10, 39, 11}};
+  const int lines[][4] = {{0, 0, 8, 2},   {1, 17, 38, 2}, {3, 1, 7, 19},
+                          {39, 0, 0, 19}, {5, 5, 30, 6},  {0, 10, 39, 11}};
   for (const auto& l : lines) {
     EXPECT_EQ(LineAlone(l[0], l[1], l[2], l[3]), LineAlone(l[2], l[3], l[0], l[1]))
         << l[0] << "," << l[1] << " - " << l[2] << "," << l[3];
@@ -113,8 +112,17 @@ TEST_F(CanvasLine, LineLeavesItsEndCurrentForDrawTo) {
   canvas.DrawTo(5, 4);
   canvas.DrawFrom(10, 10);
   canvas.DrawTo(12, 10);
-  EXPECT_EQ(InkOf(canvas), (PixelSet{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {5, 2}, {5, 3},
-                                     {5, 4}, {10, 10}, {11, 10}, {12, 10}}));
+  EXPECT_EQ(InkOf(canvas), (PixelSet{{1, 1},
+                                     {2, 1},
+                                     {3, 1},
+                                     {4, 1},
+                                     {5, 1},
+                                     {5, 2},
+                                     {5, 3},
+                                     {5, 4},
+                                     {10, 10},
+                                     {11, 10},
+                                     {12, 10}}));
 }
 
 TEST_F(CanvasLine, PenColourIsWrittenExactly) {
@@ -162,8 +170,7 @@ TEST_F(CanvasLine, LinesPastTheCornersDrawOnlyTheirVisiblePart) {
 TEST_F(CanvasLine, FarIntegerEndpointsDrawWhatTheNearLineDraws) {
   EXPECT_EQ(LineAlone(INT_MIN, 5, INT_MAX, 5), LineAlone(0, 5, 39, 5));
   EXPECT_EQ(LineAlone(-1000000000, -1000000000, 1000000000, 1000000000), LineAlone(0, 0, 19, 19));
-  EXPECT_EQ(LineAlone(-2000000000, -1000000000, 2000000000, 1000000000),
-            LineAlone(0, 0, 38, 19));
+  EXPECT_EQ(LineAlone(-2000000000, -1000000000, 2000000000, 1000000000), LineAlone(0, 0, 38, 19));
   // INT_MIN is a whole number of dash periods before 0.
   EXPECT_EQ(LineAlone(INT_MIN, 5, INT_MAX, 5, 2), LineAlone(0, 5, 39, 5, 2));
 }

@@ -130,8 +130,8 @@ TEST_F(CanvasShow, ResizeWhileBuildingKeepsBuilding) {
 
 TEST_F(CanvasShow, ShownDataIsCairoArgbOfTheShownPixels) {
   canvas.DrawPixel(2, 1, RgbColour(0x12, 0x34, 0x56));
-  const auto* row = reinterpret_cast<const unsigned char*>(canvas.ShownData()) +
-                    canvas.ShownStride();
+  const auto* row =
+      reinterpret_cast<const unsigned char*>(canvas.ShownData()) + canvas.ShownStride();
   EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(row)[2], 0xFF123456u);
   EXPECT_EQ(canvas.ShownPixel(2, 1), 0x563412u);
   EXPECT_GE(canvas.ShownStride(), 16 * 4);

@@ -51,10 +51,10 @@ TEST_F(CanvasText, TextLandsBelowAndRightOfTheCurrentPosition) {
   const PixelBox box = BoxNotOf(canvas, WHITE);
   EXPECT_GE(box.left, 30);
   EXPECT_GE(box.top, 12);
-  EXPECT_LT(box.left, 33);             // "H" starts within a pixel or two
-  EXPECT_LE(box.bottom, 12 + 20);      // one 15-pixel row of text
+  EXPECT_LT(box.left, 33);         // "H" starts within a pixel or two
+  EXPECT_LE(box.bottom, 12 + 20);  // one 15-pixel row of text
   EXPECT_GE(box.bottom, 12 + 10);
-  EXPECT_LE(box.right, 30 + 9 * 12);   // nine glyphs
+  EXPECT_LE(box.right, 30 + 9 * 12);  // nine glyphs
   EXPECT_GE(box.right, 30 + 9 * 5);
 }
 
@@ -102,8 +102,8 @@ TEST_F(CanvasText, DegreeSignIsOneByteAndRendersAsASmallRaisedMark) {
   TextAt(20, 10, "\xB0");
   const PixelBox ink = BoxNotOf(canvas, WHITE);
   ASSERT_FALSE(ink.Empty());
-  EXPECT_LE(ink.bottom - ink.top + 1, 8);   // a small ring, not a missing-glyph box
-  EXPECT_LE(ink.bottom, 10 + 9);            // in the upper part of the row
+  EXPECT_LE(ink.bottom - ink.top + 1, 8);  // a small ring, not a missing-glyph box
+  EXPECT_LE(ink.bottom, 10 + 9);           // in the upper part of the row
   EXPECT_NE(Rendering("Arial", "\xB0"), Rendering("Arial", "o"));
 }
 
@@ -118,12 +118,14 @@ int RightmostInk(const std::vector<std::string>& picture) {
 }
 
 TEST_F(CanvasText, CourierIsMonospacedAndArialIsNot) {
-  EXPECT_EQ(RightmostInk(Rendering("Courier", "iiii|")), RightmostInk(Rendering("Courier", "MMMM|")));
+  EXPECT_EQ(RightmostInk(Rendering("Courier", "iiii|")),
+            RightmostInk(Rendering("Courier", "MMMM|")));
   EXPECT_LT(RightmostInk(Rendering("Arial", "iiii|")) + 10,
             RightmostInk(Rendering("Arial", "MMMM|")));
   // Liberation Mono at 15 pixels advances 9 pixels a character: 10 characters, 90 pixels.
-  EXPECT_EQ(RightmostInk(Rendering("Courier", "||||||||||")) -
-                RightmostInk(Rendering("Courier", "|")), 9 * 9);
+  EXPECT_EQ(
+      RightmostInk(Rendering("Courier", "||||||||||")) - RightmostInk(Rendering("Courier", "|")),
+      9 * 9);
 }
 
 TEST_F(CanvasText, FaceNamesMapToTheLiberationFamilies) {

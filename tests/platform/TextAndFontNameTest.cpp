@@ -19,15 +19,15 @@ TEST(Cp1252ToUtf8, LatinOneHalfBecomesTwoBytes) {
 }
 
 TEST(Cp1252ToUtf8, TheWindowsBlockMapsToItsOwnCharacters) {
-  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign U+20AC
-  EXPECT_EQ(Cp1252ToUtf8("\x96"), "\xE2\x80\x93");  // en dash U+2013
-  EXPECT_EQ(Cp1252ToUtf8("\x83"), "\xC6\x92");      // f hook U+0192
-  EXPECT_EQ(Cp1252ToUtf8("\x84"), "\xE2\x80\x9E");  // low double quote U+201E
-  EXPECT_EQ(Cp1252ToUtf8("\x85"), "\xE2\x80\xA6");  // ellipsis U+2026
-  EXPECT_EQ(Cp1252ToUtf8("\x8E"), "\xC5\xBD");      // Z caron U+017D
+  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");                  // euro sign U+20AC
+  EXPECT_EQ(Cp1252ToUtf8("\x96"), "\xE2\x80\x93");                  // en dash U+2013
+  EXPECT_EQ(Cp1252ToUtf8("\x83"), "\xC6\x92");                      // f hook U+0192
+  EXPECT_EQ(Cp1252ToUtf8("\x84"), "\xE2\x80\x9E");                  // low double quote U+201E
+  EXPECT_EQ(Cp1252ToUtf8("\x85"), "\xE2\x80\xA6");                  // ellipsis U+2026
+  EXPECT_EQ(Cp1252ToUtf8("\x8E"), "\xC5\xBD");                      // Z caron U+017D
   EXPECT_EQ(Cp1252ToUtf8("\x91\x92"), "\xE2\x80\x98\xE2\x80\x99");  // single quotes
-  EXPECT_EQ(Cp1252ToUtf8("\x99"), "\xE2\x84\xA2");  // trade mark U+2122
-  EXPECT_EQ(Cp1252ToUtf8("\x9F"), "\xC5\xB8");      // Y diaeresis U+0178
+  EXPECT_EQ(Cp1252ToUtf8("\x99"), "\xE2\x84\xA2");                  // trade mark U+2122
+  EXPECT_EQ(Cp1252ToUtf8("\x9F"), "\xC5\xB8");                      // Y diaeresis U+0178
 }
 
 TEST(Cp1252ToUtf8, UndefinedBytesBecomeTheReplacementCharacter) {

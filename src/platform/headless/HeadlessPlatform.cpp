@@ -104,8 +104,7 @@ struct HeadlessPlatform::Impl {
   }
 };
 
-HeadlessPlatform::HeadlessPlatform(HeadlessConfig config)
-    : impl_(std::make_unique<Impl>(config)) {}
+HeadlessPlatform::HeadlessPlatform(HeadlessConfig config) : impl_(std::make_unique<Impl>(config)) {}
 HeadlessPlatform::~HeadlessPlatform() = default;
 
 void HeadlessPlatform::Push(ScriptEvent e) { impl_->script.push_back(std::move(e)); }
@@ -161,8 +160,7 @@ int HeadlessPlatform::ConsoleInfo(int item) {
 
 std::string HeadlessPlatform::ConsoleListBox(int, int, int, const std::string& prompt,
                                              const std::string& title,
-                                             const std::vector<std::string>& items, int, int,
-                                             int) {
+                                             const std::vector<std::string>& items, int, int, int) {
   impl_->log.push_back(FormatCall("ConsoleListBox", Quoted{title}));
   ShownList shown{prompt, title, items, impl_->TakeListAnswer()};
   impl_->lists.push_back(shown);
