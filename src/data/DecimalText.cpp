@@ -1,7 +1,10 @@
 #include "data/DecimalText.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -60,16 +63,44 @@ bool SplitDecimal(std::string_view text, DecimalParts& parts) {
   return true;
 }
 
-// Decimal exponent of the leading significant digit plus one (1 for 1.5, 0 for 0.5, -1 for
-// 0.05), saturated far beyond the double range. Only called for a nonzero mantissa.
-long long DecimalMagnitude(const DecimalParts& parts) {
+// The exponent's value, saturated far beyond the double range.
+long long ExponentValue(const DecimalParts& parts) {
   constexpr long long LIMIT = 1'000'000'000;
   long long exponent = 0;
   for (char c : parts.exponentDigits) {
     exponent = exponent * 10 + (c - '0');
     if (exponent > LIMIT) exponent = LIMIT;
   }
-  if (parts.exponentNegative) exponent = -exponent;
+  return parts.exponentNegative ? -exponent : exponent;
+}
+
+// Most catalogue numbers have at most 15 digits and a small exponent: then the digits as an
+// integer and the power of ten are both exact doubles, and one multiplication or division
+// rounds the exact quotient correctly. False when the number is not of that kind.
+bool TryExactSmallValue(const DecimalParts& parts, double& value) {
+  constexpr double POWERS_OF_TEN[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr std::size_t MAX_DIGITS = 15;  // below 2^53
+  if (parts.integerDigits.size() + parts.fractionDigits.size() > MAX_DIGITS) return false;
+  if (parts.exponentDigits.size() > 3) return false;
+  std::uint64_t digits = 0;
+  for (char c : parts.integerDigits) digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+  for (char c : parts.fractionDigits) digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+  const long long exponent =
+      ExponentValue(parts) - static_cast<long long>(parts.fractionDigits.size());
+  if (exponent < -22 || exponent > 22) return false;
+  const double mantissa = static_cast<double>(digits);
+  value = exponent >= 0 ? mantissa * POWERS_OF_TEN[exponent]
+                        : mantissa / POWERS_OF_TEN[-exponent];
+  if (parts.negative) value = -value;
+  return true;
+}
+
+// Decimal exponent of the leading significant digit plus one (1 for 1.5, 0 for 0.5, -1 for
+// 0.05), saturated far beyond the double range. Only called for a nonzero mantissa.
+long long DecimalMagnitude(const DecimalParts& parts) {
+  const long long exponent = ExponentValue(parts);
   const std::size_t firstNonZero = parts.integerDigits.find_first_not_of('0');
   if (firstNonZero != std::string_view::npos) {
     return static_cast<long long>(parts.integerDigits.size() - firstNonZero) + exponent;
@@ -85,33 +116,62 @@ double OutOfRangeValue(const DecimalParts& parts) {
   return parts.negative ? -magnitude : magnitude;
 }
 
+// Length of the copy that std::from_chars accepts (see WriteNormalised).
+std::size_t NormalisedLength(const DecimalParts& parts) {
+  std::size_t length =
+      (parts.negative ? 1 : 0) + std::max<std::size_t>(parts.integerDigits.size(), 1);
+  if (!parts.fractionDigits.empty()) length += 1 + parts.fractionDigits.size();
+  if (!parts.exponentDigits.empty()) {
+    length += 1 + (parts.exponentNegative ? 1 : 0) + parts.exponentDigits.size();
+  }
+  return length;
+}
+
+char* Append(char* out, std::string_view text) {
+  return std::copy(text.begin(), text.end(), out);
+}
+
+// The number as std::from_chars reads it: "-" only, "0" for an empty integer part, "e" for
+// every exponent marker. Returns the end of what it wrote.
+char* WriteNormalised(const DecimalParts& parts, char* out) {
+  if (parts.negative) *out++ = '-';
+  out = parts.integerDigits.empty() ? Append(out, "0") : Append(out, parts.integerDigits);
+  if (!parts.fractionDigits.empty()) {
+    *out++ = '.';
+    out = Append(out, parts.fractionDigits);
+  }
+  if (!parts.exponentDigits.empty()) {
+    *out++ = 'e';
+    if (parts.exponentNegative) *out++ = '-';
+    out = Append(out, parts.exponentDigits);
+  }
+  return out;
+}
+
+double ConvertNormalised(const DecimalParts& parts, const char* first, const char* last) {
+  double value = 0;
+  const std::errc error = std::from_chars(first, last, value, std::chars_format::general).ec;
+  if (error == std::errc::result_out_of_range) return OutOfRangeValue(parts);
+  if (error != std::errc()) return 0;
+  return value;
+}
+
 }  // namespace
 
 double LeadingDecimalValue(std::string_view text) {
   DecimalParts parts;
   if (!SplitDecimal(text, parts)) return 0;
-  // A normalised copy that std::from_chars accepts: "-", "0" for an empty integer part,
-  // "e" for every exponent marker.
-  std::string copy;  // short numbers stay in the string's own buffer
-  if (parts.negative) copy.push_back('-');
-  if (parts.integerDigits.empty()) copy.push_back('0');
-  copy.append(parts.integerDigits);
-  if (!parts.fractionDigits.empty()) {
-    copy.push_back('.');
-    copy.append(parts.fractionDigits);
+  if (double value = 0; TryExactSmallValue(parts, value)) return value;
+  const std::size_t length = NormalisedLength(parts);
+  constexpr std::size_t SHORT_LENGTH = 320;  // every field of the catalogue fits here
+  if (length <= SHORT_LENGTH) {
+    std::array<char, SHORT_LENGTH> buffer;
+    const char* last = WriteNormalised(parts, buffer.data());
+    return ConvertNormalised(parts, buffer.data(), last);
   }
-  if (!parts.exponentDigits.empty()) {
-    copy.push_back('e');
-    if (parts.exponentNegative) copy.push_back('-');
-    copy.append(parts.exponentDigits);
-  }
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(copy.data(), copy.data() + copy.size(), value, std::chars_format::general);
-  (void)end;
-  if (error == std::errc::result_out_of_range) return OutOfRangeValue(parts);
-  if (error != std::errc()) return 0;
-  return value;
+  std::string copy(length, '\0');
+  const char* last = WriteNormalised(parts, copy.data());
+  return ConvertNormalised(parts, copy.data(), last);
 }
 
 }  // namespace moid

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace moid {
 namespace {
@@ -105,6 +108,35 @@ TEST(LeadingDecimalValue, BeyondTheDoubleRange) {
   // Zero with any exponent is zero.
   EXPECT_EQ(LeadingDecimalValue("0e999999"), 0.0);
   EXPECT_EQ(LeadingDecimalValue("0.000e-999999"), 0.0);
+}
+
+// The standard library's own conversion is the independent truth for plain numbers: short
+// ones (which take the exact small-number path) and long ones alike.
+TEST(LeadingDecimalValue, AgreesWithTheStandardConversion) {
+  std::mt19937_64 random(99);
+  std::uniform_int_distribution<int> digitCount(1, 20);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> exponent(-40, 40);
+  std::uniform_int_distribution<int> coin(0, 1);
+  for (int round = 0; round < 200000; ++round) {
+    std::string integer, fraction;
+    const auto someDigits = [&] {
+      std::string digits;
+      for (int n = digitCount(random) / 2; n > 0; --n) {
+        digits.push_back(static_cast<char>('0' + digit(random)));
+      }
+      return digits;
+    };
+    integer = someDigits();
+    fraction = someDigits();
+    if (integer.empty() && fraction.empty()) integer = "7";
+    std::string text = (coin(random) ? "-" : "") + (integer.empty() ? "0" : integer);
+    if (!fraction.empty()) text += "." + fraction;
+    if (coin(random)) text += "e" + std::to_string(exponent(random));
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(LeadingDecimalValue(text), expected) << text;
+  }
 }
 
 }  // namespace
