@@ -4,52 +4,19 @@
 
 #include <cmath>
 
-#include "orbit/IndependentMoid.h"
 #include "orbit/MoidRefinement.h"
+#include "orbit/MoidTestSupport.h"
 
 namespace moid {
 namespace {
 
+using independent::BodySetup;
 using independent::ComputeIndependentMoid;
+using independent::CrossingAxis;
 using independent::Elements;
-
-ElementRecord Record(const Elements& el) {
-  ElementRecord r;
-  r.eccentricity = el.e;
-  r.inclination = el.iDeg;
-  r.perihelionArgument = el.omegaDeg;
-  r.ascendingNode = el.nodeDeg;
-  r.semiMajorAxis = el.a;
-  return r;
-}
-
-// Everything the program computes for one asteroid at one width.
-struct BodySetup {
-  OrbitGeometry earth, asteroid;
-  OrbitTable earthTable, asteroidTable;
-  DistanceGrid grid;
-  GridMinimum start;
-  MoidResult moid;
-};
-
-BodySetup RunSetup(const Elements& earth, const Elements& ast, int W) {
-  BodySetup s;
-  s.earth = PrepareEarthGeometry(Record(earth));
-  s.asteroid = PrepareAsteroidGeometry(Record(ast));
-  s.earthTable.Resize(W);
-  s.asteroidTable.Resize(W);
-  s.grid.Resize(W);
-  BuildOrbitTables(s.earth, s.asteroid, W, s.earthTable, s.asteroidTable);
-  s.start = ScanDistanceGrid(s.earthTable, s.asteroidTable, W, s.grid);
-  s.moid = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
-  return s;
-}
-
-// Difference of two longitudes in degrees, folded into [0, 180].
-double LongitudeGap(double a, double b) {
-  const double d = std::fabs(std::fmod(a - b, 360.0));
-  return d > 180 ? 360 - d : d;
-}
+using independent::LongitudeGap;
+using independent::Record;
+using independent::RunSetup;
 
 const Elements kCircularEarth{0, 0, 0, 0, 1};
 const Elements kEarth{0.01671123, 0.0, 102.93768193, 0.0, 1.00000261};
@@ -98,15 +65,6 @@ TEST(MoidKnownGeometry, AlignedCoplanarEllipsesGiveTheGapOfThePerihelia) {
     EXPECT_NEAR(t.moid.moidAu, gap, 1e-12) << W;
     EXPECT_NEAR(LongitudeGap(t.moid.longitudeDeg, 100), 0, 1e-6) << W;
   }
-}
-
-// Semi-major axis that puts the ascending node of an orbit (e, omega) on the Earth's
-// orbit at longitude node.
-double CrossingAxis(const Elements& earth, double e, double omegaDeg, double nodeDeg) {
-  const double pe = earth.a * (1 - earth.e * earth.e);
-  const double varpi = earth.omegaDeg + earth.nodeDeg;
-  const double rEarth = pe / (1 + earth.e * std::cos(independent::DegToRad(nodeDeg - varpi)));
-  return rEarth * (1 + e * std::cos(independent::DegToRad(omegaDeg))) / (1 - e * e);
 }
 
 TEST(MoidKnownGeometry, CrossingOrbitsGiveZeroAtTheNode) {
