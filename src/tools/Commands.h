@@ -12,5 +12,6 @@ int RunCatalogCommand(const std::vector<std::string>& args, std::ostream& out, s
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMoidCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunEphemCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace moid::tools

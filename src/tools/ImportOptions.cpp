@@ -1,0 +1,122 @@
+#include "tools/ImportOptions.h"
+
+#include <charconv>
+
+#include "tools/ImportDecimal.h"
+#include "tools/ImportNames.h"
+
+namespace moid::tools {
+
+const char* const IMPORT_USAGE =
+    "usage: moidtool import [--format mpcorb|sbdb-json|sbdb-csv] [--epoch JD] [--limit N]\n"
+    "                       [--neo] [--name-contains TEXT] [--verbose] INPUT -o ELEMENTS.DAT\n"
+    "  INPUT is MPCORB.DAT (or a file of its format) or an export of JPL's Small-Body\n"
+    "  Database as JSON or CSV (fields full_name, epoch_mjd, e, a, i, om, w, ma; neo).\n"
+    "  --format         the input's format (found from its first bytes when not given)\n"
+    "  --epoch JD       the common epoch of the catalogue (default: the input's most common)\n"
+    "  --limit N        take at most N bodies\n"
+    "  --neo            take near-Earth objects only\n"
+    "  --name-contains  take bodies whose name contains TEXT (letter case ignored)\n"
+    "  --verbose        list every body dropped and every line skipped\n"
+    "  -o, --output     the catalogue to write (replaced whole, never left half written)\n";
+
+namespace {
+
+std::optional<SourceFormat> FormatNamed(std::string_view name) {
+  if (name == "mpcorb") return SourceFormat::Mpcorb;
+  if (name == "sbdb-json") return SourceFormat::SbdbJson;
+  if (name == "sbdb-csv") return SourceFormat::SbdbCsv;
+  return std::nullopt;
+}
+
+std::optional<long> PositiveCount(const std::string& text) {
+  long value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (result.ec != std::errc() || result.ptr != end || value < 1) return std::nullopt;
+  return value;
+}
+
+// Takes the value of an option that has one; the error when it is missing or wrong.
+std::string TakeValue(const std::string& option, const std::string& value, ImportOptions& o) {
+  if (option == "--format") {
+    const std::optional<SourceFormat> format = FormatNamed(value);
+    if (!format) return "--format takes mpcorb, sbdb-json or sbdb-csv, not \"" + value + "\"";
+    o.format = *format;
+  } else if (option == "--epoch") {
+    o.epochJd = ParseDecimal(value);
+    if (!o.epochJd) return "--epoch takes a Julian day, not \"" + value + "\"";
+  } else if (option == "--limit") {
+    o.filters.limit = PositiveCount(value);
+    if (!o.filters.limit) return "--limit takes a whole number from 1 up, not \"" + value + "\"";
+  } else if (option == "--name-contains") {
+    o.filters.nameContains = value;
+  } else {
+    o.output = value;
+  }
+  return "";
+}
+
+bool TakesValue(const std::string& option) {
+  return option == "--format" || option == "--epoch" || option == "--limit" ||
+         option == "--name-contains" || option == "-o" || option == "--output";
+}
+
+std::string CheckComplete(const ImportOptions& o, int inputs) {
+  if (inputs == 0) return "no INPUT given";
+  if (inputs > 1) return "one INPUT only";
+  if (o.output.empty()) return "no output given: -o ELEMENTS.DAT";
+  return "";
+}
+
+}  // namespace
+
+ImportOptionsParse ParseImportOptions(const std::vector<std::string>& args) {
+  ImportOptionsParse parse;
+  ImportOptions options;
+  int inputs = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      parse.help = true;
+      return parse;
+    }
+    if (TakesValue(arg)) {
+      if (i + 1 == args.size()) parse.error = arg + " needs a value";
+      if (parse.error.empty()) parse.error = TakeValue(arg, args[++i], options);
+    } else if (arg == "--neo") {
+      options.filters.nearEarthOnly = true;
+    } else if (arg == "--verbose" || arg == "-v") {
+      options.verbose = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      parse.error = "unknown option \"" + arg + "\"";
+    } else {
+      options.input = arg;
+      ++inputs;
+    }
+    if (!parse.error.empty()) return parse;
+  }
+  parse.error = CheckComplete(options, inputs);
+  if (parse.error.empty()) parse.options = std::move(options);
+  return parse;
+}
+
+SourceFormat DetectFormat(std::string_view head) {
+  if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
+  const std::size_t first = head.find_first_not_of(" \t\r\n");
+  if (first != std::string_view::npos && head[first] == '{') return SourceFormat::SbdbJson;
+  const std::string_view line = head.substr(0, head.find('\n'));
+  const bool namesFields = ContainsIgnoringCase(line, "full_name") || ContainsIgnoringCase(line, "pdes");
+  if (line.find(',') != std::string_view::npos && namesFields) return SourceFormat::SbdbCsv;
+  return SourceFormat::Mpcorb;
+}
+
+std::string_view FormatName(SourceFormat format) {
+  switch (format) {
+    case SourceFormat::SbdbJson: return "SBDB JSON";
+    case SourceFormat::SbdbCsv: return "SBDB CSV";
+    default: return "MPCORB";
+  }
+}
+
+}  // namespace moid::tools

@@ -1,0 +1,100 @@
+#include "tools/ImportSelection.h"
+
+#include <array>
+#include <cmath>
+
+#include "data/BodyCheck.h"
+#include "data/ElementRecord.h"
+#include "tools/ImportNames.h"
+
+namespace moid::tools {
+namespace {
+
+struct NamedValue {
+  const char* name;
+  std::optional<double> SourceBody::*member;
+};
+
+constexpr std::array<NamedValue, 7> REQUIRED_VALUES = {{
+    {"epoch", &SourceBody::epochJd},
+    {"eccentricity", &SourceBody::eccentricity},
+    {"inclination", &SourceBody::inclination},
+    {"argument of perihelion", &SourceBody::perihelionArgument},
+    {"longitude of the ascending node", &SourceBody::ascendingNode},
+    {"semi-major axis", &SourceBody::semiMajorAxis},
+    {"mean anomaly", &SourceBody::meanAnomaly},
+}};
+
+std::string MissingValues(const SourceBody& body) {
+  std::string missing = body.name.empty() ? "name" : "";
+  for (const NamedValue& value : REQUIRED_VALUES) {
+    if (body.*value.member) continue;
+    missing += (missing.empty() ? "" : ", ") + std::string(value.name);
+  }
+  return missing;
+}
+
+ElementRecord ElementsOf(const SourceBody& body) {
+  ElementRecord record;
+  record.eccentricity = *body.eccentricity;
+  record.inclination = *body.inclination;
+  record.perihelionArgument = *body.perihelionArgument;
+  record.ascendingNode = *body.ascendingNode;
+  record.semiMajorAxis = *body.semiMajorAxis;
+  record.meanAnomaly = *body.meanAnomaly;
+  return record;
+}
+
+}  // namespace
+
+std::string WhyNotHoldable(const SourceBody& body) {
+  if (const std::string missing = MissingValues(body); !missing.empty()) {
+    return "no " + missing;
+  }
+  if (!std::isfinite(*body.epochJd)) return "the epoch is not a finite number";
+  return UndrawableReason(ElementsOf(body));
+}
+
+bool IsNearEarth(const SourceBody& body) {
+  if (body.nearEarth) return *body.nearEarth;
+  const double perihelion = body.semiMajorAxis.value_or(0) * (1 - body.eccentricity.value_or(0));
+  return perihelion < NEAR_EARTH_PERIHELION_AU;
+}
+
+BodyCollector::BodyCollector(ImportFilters filters, long capacity,
+                             std::function<void(std::uint64_t)> progress)
+    : filters_(std::move(filters)), capacity_(capacity), progress_(std::move(progress)) {}
+
+void BodyCollector::OnBody(SourceBody&& body) {
+  ++result_.bodiesRead;
+  if (std::string reason = WhyNotHoldable(body); !reason.empty()) {
+    result_.dropped.push_back({body.line, body.name, std::move(reason)});
+    return;
+  }
+  result_.epochs.Add(*body.epochJd);
+  const auto kept = static_cast<long>(result_.kept.size());
+  if (!PassesFilters(body)) {
+    ++result_.filteredOut;
+  } else if (filters_.limit && kept >= *filters_.limit) {
+    ++result_.beyondLimit;
+  } else if (kept >= capacity_) {
+    ++result_.leftOut;
+  } else {
+    result_.kept.push_back(std::move(body));
+  }
+}
+
+void BodyCollector::OnProblem(SourceProblem&& problem) {
+  result_.problems.push_back(std::move(problem));
+}
+
+void BodyCollector::OnProgress(std::uint64_t bytes) {
+  if (progress_) progress_(bytes);
+}
+
+bool BodyCollector::PassesFilters(const SourceBody& body) const {
+  if (filters_.nearEarthOnly && !IsNearEarth(body)) return false;
+  return ContainsIgnoringCase(body.name, filters_.nameContains);
+}
+
+}  // namespace moid::tools

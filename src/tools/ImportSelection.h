@@ -1,0 +1,70 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/ImportEpoch.h"
+#include "tools/ImportSource.h"
+
+// Which of a source's bodies an imported catalogue takes.
+namespace moid::tools {
+
+// ELEMENTS.DAT holds at most this many bodies besides the Earth's record.
+constexpr long MAX_IMPORTED_BODIES = 25000;
+// A near-Earth object comes within this distance of the Sun (perihelion, AU).
+constexpr double NEAR_EARTH_PERIHELION_AU = 1.3;
+
+struct ImportFilters {
+  bool nearEarthOnly = false;
+  std::string nameContains;   // UTF-8; empty: every name
+  std::optional<long> limit;  // at most this many bodies
+};
+
+// A body ELEMENTS.DAT cannot hold.
+struct DroppedBody {
+  int line = 0;
+  std::string name;    // UTF-8
+  std::string reason;  // plain English
+};
+
+// Why ELEMENTS.DAT cannot hold `body` (a missing value, not an ellipse, a semi-major axis
+// that is not positive); empty when it can.
+std::string WhyNotHoldable(const SourceBody& body);
+
+// The source's own flag when it has one, else a perihelion distance below 1.3 AU.
+bool IsNearEarth(const SourceBody& body);
+
+// What a source gave, sorted: the bodies taken, in input order, and everything else counted.
+struct Collection {
+  std::vector<SourceBody> kept;
+  std::vector<DroppedBody> dropped;
+  std::vector<SourceProblem> problems;
+  long bodiesRead = 0;   // bodies the source gave (lines with problems not counted)
+  long filteredOut = 0;  // holdable bodies that did not pass --neo or --name-contains
+  long beyondLimit = 0;  // passing bodies after --limit was reached
+  long leftOut = 0;      // passing bodies beyond the catalogue's capacity
+  EpochTally epochs;     // the epochs of every holdable body
+};
+
+// Sorts bodies into a Collection as a source reader finds them; keeps at most `capacity`.
+class BodyCollector final : public SourceVisitor {
+ public:
+  explicit BodyCollector(ImportFilters filters, long capacity = MAX_IMPORTED_BODIES,
+                         std::function<void(std::uint64_t)> progress = {});
+  void OnBody(SourceBody&& body) override;
+  void OnProblem(SourceProblem&& problem) override;
+  void OnProgress(std::uint64_t bytes) override;
+  const Collection& Result() const { return result_; }
+
+ private:
+  bool PassesFilters(const SourceBody& body) const;
+
+  ImportFilters filters_;
+  long capacity_;
+  std::function<void(std::uint64_t)> progress_;
+  Collection result_;
+};
+
+}  // namespace moid::tools

@@ -1,0 +1,48 @@
+#include "tools/ImportWriter.h"
+
+#include "tools/ImportEpoch.h"
+#include "tools/ImportNames.h"
+#include "tools/ToolText.h"
+
+namespace moid::tools {
+namespace {
+
+// A number field; negative zero is written as 0.
+std::string NumberField(double value) { return ShortestNumber(value == 0 ? 0.0 : value); }
+
+void AppendElements(std::string& text, const ElementRecord& r) {
+  for (const double value : {r.eccentricity, r.inclination, r.perihelionArgument,
+                             r.ascendingNode, r.semiMajorAxis, r.meanAnomaly}) {
+    text += NumberField(value);
+    text += ',';
+  }
+}
+
+}  // namespace
+
+ElementRecord RecordAtEpoch(const SourceBody& body, double epochJd) {
+  ElementRecord record;
+  record.eccentricity = *body.eccentricity;
+  record.inclination = *body.inclination;
+  record.perihelionArgument = *body.perihelionArgument;
+  record.ascendingNode = *body.ascendingNode;
+  record.semiMajorAxis = *body.semiMajorAxis;
+  record.meanAnomaly =
+      MeanAnomalyAt(*body.meanAnomaly, *body.semiMajorAxis, *body.epochJd, epochJd);
+  record.name = CatalogName(body.name);
+  return record;
+}
+
+std::string CatalogText(double epochJd, const ElementRecord& reference,
+                        const std::vector<ElementRecord>& bodies) {
+  std::string text = NumberField(epochJd) + ",";
+  AppendElements(text, reference);
+  text += "0," + NameField(reference.name) + "\r\n";
+  for (const ElementRecord& body : bodies) {
+    AppendElements(text, body);
+    text += NameField(body.name) + "\r\n";
+  }
+  return text;
+}
+
+}  // namespace moid::tools
