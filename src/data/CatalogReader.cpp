@@ -49,7 +49,11 @@ void ReadBodyRecords(FieldScanner& scanner, BodyCatalog& catalog, CatalogReadRep
   int position = 0;
   ElementRecord record;
   while (!scanner.AtEnd()) {
-    if (position == INT_MAX) break;
+    if (position == INT_MAX) {  // some 15 GB of records: no count goes further
+      report.truncated = true;
+      report.firstUnreadPosition = position;
+      break;
+    }
     ++position;
     record.eccentricity = scanner.ReadNumber();
     if (scanner.AtEnd()) break;
