@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -125,6 +126,12 @@ TEST_F(ProcessServices, ReadWholeFileRefusesWhatIsNotARegularFile) {
   EXPECT_EQ(ReadWholeFile(root + "ELEMENTS.DAT"), std::nullopt);
   EXPECT_EQ(ReadWholeFile(root + "missing"), std::nullopt);
   EXPECT_EQ(ReadWholeFile(""), std::nullopt);
+}
+
+TEST_F(ProcessServices, ReadWholeFileRefusesAFifoWithoutWaitingForAWriter) {
+  const std::string fifo = root + "ELEMENTS.DAT";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(ReadWholeFile(fifo), std::nullopt);
 }
 
 TEST_F(ProcessServices, WriteFileAtomicallyCreatesAndReplaces) {

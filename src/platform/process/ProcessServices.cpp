@@ -131,11 +131,14 @@ std::optional<std::string> ResolvePath(const std::string& path) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking open, so that a FIFO of that name is refused instead of waiting for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st {};
   std::string bytes;
-  const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, bytes);
+  const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (regular) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  const bool ok = regular && ReadAll(fd, bytes);
   ::close(fd);
   if (!ok) return std::nullopt;
   return bytes;
