@@ -37,6 +37,7 @@ class JsonTableReader {
   TableVisitor& visitor_;
   bool haveFields_ = false;
   bool dataRead_ = false;
+  bool abandoned_ = false;  // malformed matter after the data: the rest is not read
   std::vector<TableRow> pending_;  // rows that came before the field names
 };
 
@@ -52,7 +53,7 @@ SourceFailure JsonTableReader::ReadMembers() {
     cursor_.SkipSpace();
     const std::optional<std::string> key = cursor_.String();
     if (!key || !cursor_.Consume(':')) return Malformed("a member name and ':'");
-    if (SourceFailure failure = ReadMember(*key); !failure.empty()) return failure;
+    if (SourceFailure failure = ReadMember(*key); !failure.empty() || abandoned_) return failure;
     if (cursor_.AtEnd() && dataRead_) break;  // cut off inside the data: reported there
     if (cursor_.Consume(',')) continue;
     cursor_.SkipSpace();
@@ -182,6 +183,7 @@ SourceFailure JsonTableReader::Malformed(const std::string& expected) {
     return where + ": malformed JSON: expected " + expected;
   }
   Report(cursor_.Line(), "malformed JSON after the data (expected " + expected + "); ignored");
+  abandoned_ = true;
   return Finish();
 }
 
