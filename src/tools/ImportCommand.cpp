@@ -48,25 +48,44 @@ SourceFailure ReadSource(SourceFormat format, std::istream& in, SourceVisitor& b
   }
 }
 
-// Reads the input with a progress line when it is large and standard error is a terminal.
-Collection CollectBodies(const ImportOptions& options, std::istream& in, SourceFormat format,
-                         std::ostream& err, SourceFailure& failure) {
-  std::error_code ignored;
-  const std::uintmax_t size = std::filesystem::file_size(options.input, ignored);
-  const bool showProgress = !ignored && size >= LARGE_INPUT_BYTES &&
-                            process::StandardErrorIsTerminal();
-  ProgressLine progress(err, std::string(PREFIX) + "reading " + options.input, showProgress ? size : 0);
-  BodyCollector collector(options.filters, MAX_IMPORTED_BODIES,
-                          [&progress](std::uint64_t bytes) { progress.Update(bytes); });
-  failure = ReadSource(format, in, collector);
-  progress.Finish();
-  return collector.Result();
+// Where a line is: "line 12", or "FILE: line 12" when several inputs are read.
+std::string Where(const std::string& source, int line, bool severalInputs) {
+  return (severalInputs ? source + ": " : std::string()) + "line " + std::to_string(line);
 }
 
-void ReportProblems(const Collection& c, bool verbose, std::ostream& err) {
-  const std::size_t listed = verbose ? c.problems.size() : std::min(c.problems.size(), LISTED_PROBLEMS);
+// Reads one input into `collector`, with a progress line when it is large and standard error
+// is a terminal; false, after saying why, when it cannot be used.
+bool ReadInput(const std::string& input, const ImportOptions& options, BodyCollector& collector,
+               std::string& formatName, std::ostream& err) {
+  std::error_code ignored;
+  std::ifstream in(input, std::ios::binary);
+  if (std::filesystem::is_directory(input, ignored) || !in) {
+    err << PREFIX << input << ": cannot be read\n";
+    return false;
+  }
+  const SourceFormat format = FormatOf(options, in);
+  formatName = FormatName(format);
+  const std::uintmax_t size = std::filesystem::file_size(input, ignored);
+  const bool showProgress = !ignored && size >= LARGE_INPUT_BYTES &&
+                            process::StandardErrorIsTerminal();
+  ProgressLine progress(err, std::string(PREFIX) + "reading " + input, showProgress ? size : 0);
+  collector.StartSource(input, [&progress](std::uint64_t bytes) { progress.Update(bytes); });
+  const SourceFailure failure = ReadSource(format, in, collector);
+  progress.Finish();
+  collector.StartSource(input, {});
+  if (failure.empty()) return true;
+  err << PREFIX << input << ": not usable as " << formatName << ": " << failure << '\n';
+  return false;
+}
+
+void ReportProblems(const Collection& c, const ImportOptions& options, std::ostream& err) {
+  const bool several = options.inputs.size() > 1;
+  const std::size_t listed =
+      options.verbose ? c.problems.size() : std::min(c.problems.size(), LISTED_PROBLEMS);
   for (std::size_t i = 0; i < listed; ++i) {
-    err << PREFIX << "line " << c.problems[i].line << ": " << c.problems[i].message << '\n';
+    const SourceProblem& problem = c.problems[i];
+    err << PREFIX << Where(problem.source, problem.line, several) << ": " << problem.message
+        << '\n';
   }
   if (listed < c.problems.size()) {
     err << PREFIX << "... and " << Plural(static_cast<long>(c.problems.size() - listed), "more line", "more lines")
@@ -74,11 +93,12 @@ void ReportProblems(const Collection& c, bool verbose, std::ostream& err) {
   }
 }
 
-void ReportDropped(const Collection& c, bool verbose, std::ostream& err) {
+void ReportDropped(const Collection& c, const ImportOptions& options, std::ostream& err) {
+  const bool verbose = options.verbose;
   if (verbose) {
     for (const DroppedBody& body : c.dropped) {
-      err << PREFIX << "line " << body.line << " \"" << body.name << "\": dropped: " << body.reason
-          << '\n';
+      err << PREFIX << Where(body.source, body.line, options.inputs.size() > 1) << " \""
+          << body.name << "\": dropped: " << body.reason << '\n';
     }
   }
   if (c.dropped.empty()) return;
@@ -107,8 +127,8 @@ std::string Summary(const Collection& c, double epochJd, const std::string& outp
   return text + ")\n";
 }
 
-std::string WhyNothingTaken(const Collection& c) {
-  if (c.bodiesRead == 0) return "no body could be read from it";
+std::string WhyNothingTaken(const Collection& c, const std::string& inputs) {
+  if (c.bodiesRead == 0) return "no body could be read from " + inputs;
   if (c.dropped.size() == static_cast<std::size_t>(c.bodiesRead)) {
     return "none of its bodies can be held by ELEMENTS.DAT";
   }
@@ -135,26 +155,30 @@ int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostre
   return 0;
 }
 
+// "A (read as MPCORB)", or "A, B (read as SBDB JSON, SBDB CSV)".
+std::string InputsRead(const ImportOptions& options, const std::vector<std::string>& formats) {
+  std::string names;
+  std::string kinds;
+  for (std::size_t i = 0; i < options.inputs.size(); ++i) {
+    names += (i > 0 ? ", " : "") + options.inputs[i];
+    kinds += (i > 0 ? ", " : "") + formats[i];
+  }
+  return names + " (read as " + kinds + ")";
+}
+
 int Import(const ImportOptions& options, std::ostream& out, std::ostream& err) {
-  std::error_code ignored;
-  std::ifstream in(options.input, std::ios::binary);
-  if (std::filesystem::is_directory(options.input, ignored) || !in) {
-    err << PREFIX << options.input << ": cannot be read\n";
-    return 1;
+  BodyCollector collector(options.filters);
+  std::vector<std::string> formats(options.inputs.size());
+  for (std::size_t i = 0; i < options.inputs.size(); ++i) {
+    if (!ReadInput(options.inputs[i], options, collector, formats[i], err)) return 1;
   }
-  const SourceFormat format = FormatOf(options, in);
-  SourceFailure failure;
-  const Collection collection = CollectBodies(options, in, format, err, failure);
-  if (!failure.empty()) {
-    err << PREFIX << options.input << ": not usable as " << FormatName(format) << ": " << failure << '\n';
-    return 1;
-  }
-  ReportProblems(collection, options.verbose, err);
-  ReportDropped(collection, options.verbose, err);
+  const Collection& collection = collector.Result();
+  ReportProblems(collection, options, err);
+  ReportDropped(collection, options, err);
   ReportLeftOut(collection, err);
   if (collection.kept.empty()) {
-    err << PREFIX << options.input << " (read as " << FormatName(format)
-        << "): nothing written: " << WhyNothingTaken(collection) << '\n';
+    err << PREFIX << InputsRead(options, formats) << ": nothing written: "
+        << WhyNothingTaken(collection, options.inputs.size() > 1 ? "them" : "it") << '\n';
     return 1;
   }
   return WriteCatalogue(options, collection, out, err);

@@ -9,11 +9,12 @@ namespace moid::tools {
 
 const char* const IMPORT_USAGE =
     "usage: moidtool import [--format mpcorb|sbdb-json|sbdb-csv] [--epoch JD] [--limit N]\n"
-    "                       [--neo] [--name-contains TEXT] [--verbose] INPUT -o ELEMENTS.DAT\n"
+    "                       [--neo] [--name-contains TEXT] [--verbose] INPUT... -o ELEMENTS.DAT\n"
     "  INPUT is MPCORB.DAT (or a file of its format) or an export of JPL's Small-Body\n"
     "  Database as JSON or CSV (fields full_name, epoch_mjd, e, a, i, om, w, ma; neo).\n"
-    "  --format         the input's format (found from its first bytes when not given)\n"
-    "  --epoch JD       the common epoch of the catalogue (default: the input's most common)\n"
+    "  Several inputs are read in turn, their bodies in that order.\n"
+    "  --format         the inputs' format (found from the first bytes of each when not given)\n"
+    "  --epoch JD       the common epoch of the catalogue (default: the inputs' most common)\n"
     "  --limit N        take at most N bodies\n"
     "  --neo            take near-Earth objects only\n"
     "  --name-contains  take bodies whose name contains TEXT (letter case ignored)\n"
@@ -62,9 +63,8 @@ bool TakesValue(const std::string& option) {
          option == "--name-contains" || option == "-o" || option == "--output";
 }
 
-std::string CheckComplete(const ImportOptions& o, int inputs) {
-  if (inputs == 0) return "no INPUT given";
-  if (inputs > 1) return "one INPUT only";
+std::string CheckComplete(const ImportOptions& o) {
+  if (o.inputs.empty()) return "no INPUT given";
   if (o.output.empty()) return "no output given: -o ELEMENTS.DAT";
   return "";
 }
@@ -74,7 +74,6 @@ std::string CheckComplete(const ImportOptions& o, int inputs) {
 ImportOptionsParse ParseImportOptions(const std::vector<std::string>& args) {
   ImportOptionsParse parse;
   ImportOptions options;
-  int inputs = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -91,12 +90,11 @@ ImportOptionsParse ParseImportOptions(const std::vector<std::string>& args) {
     } else if (arg.size() > 1 && arg[0] == '-') {
       parse.error = "unknown option \"" + arg + "\"";
     } else {
-      options.input = arg;
-      ++inputs;
+      options.inputs.push_back(arg);
     }
     if (!parse.error.empty()) return parse;
   }
-  parse.error = CheckComplete(options, inputs);
+  parse.error = CheckComplete(options);
   if (parse.error.empty()) parse.options = std::move(options);
   return parse;
 }

@@ -13,10 +13,10 @@ enum class SourceFormat { Detect, Mpcorb, SbdbJson, SbdbCsv };
 
 struct ImportOptions {
   SourceFormat format = SourceFormat::Detect;
-  std::optional<double> epochJd;  // the common epoch; by default the input's most common one
+  std::optional<double> epochJd;  // the common epoch; by default the inputs' most common one
   ImportFilters filters;
   bool verbose = false;
-  std::string input;
+  std::vector<std::string> inputs;  // read in this order; their bodies follow one another
   std::string output;
 };
 

@@ -68,7 +68,7 @@ BodyCollector::BodyCollector(ImportFilters filters, long capacity,
 void BodyCollector::OnBody(SourceBody&& body) {
   ++result_.bodiesRead;
   if (std::string reason = WhyNotHoldable(body); !reason.empty()) {
-    result_.dropped.push_back({body.line, body.name, std::move(reason)});
+    result_.dropped.push_back({body.line, body.name, std::move(reason), source_});
     return;
   }
   result_.epochs.Add(*body.epochJd);
@@ -85,7 +85,13 @@ void BodyCollector::OnBody(SourceBody&& body) {
 }
 
 void BodyCollector::OnProblem(SourceProblem&& problem) {
+  problem.source = source_;
   result_.problems.push_back(std::move(problem));
+}
+
+void BodyCollector::StartSource(std::string name, std::function<void(std::uint64_t)> progress) {
+  source_ = std::move(name);
+  progress_ = std::move(progress);
 }
 
 void BodyCollector::OnProgress(std::uint64_t bytes) {

@@ -27,6 +27,7 @@ struct DroppedBody {
   int line = 0;
   std::string name;    // UTF-8
   std::string reason;  // plain English
+  std::string source;  // the input it was found in
 };
 
 // Why ELEMENTS.DAT cannot hold `body` (a missing value, not an ellipse, a semi-major axis
@@ -56,6 +57,8 @@ class BodyCollector final : public SourceVisitor {
   void OnBody(SourceBody&& body) override;
   void OnProblem(SourceProblem&& problem) override;
   void OnProgress(std::uint64_t bytes) override;
+  // Names the input that the next bodies and problems come from, and how to show progress.
+  void StartSource(std::string name, std::function<void(std::uint64_t)> progress);
   const Collection& Result() const { return result_; }
 
  private:
@@ -64,6 +67,7 @@ class BodyCollector final : public SourceVisitor {
   ImportFilters filters_;
   long capacity_;
   std::function<void(std::uint64_t)> progress_;
+  std::string source_;
   Collection result_;
 };
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 // What the catalogue importers read from a source file, before any check.
 namespace moid::tools {
@@ -23,8 +24,12 @@ struct SourceBody {
 
 // An input line that could not be read; the body on it, if any, is skipped.
 struct SourceProblem {
+  SourceProblem() = default;
+  SourceProblem(int lineNumber, std::string text) : line(lineNumber), message(std::move(text)) {}
+
   int line = 0;
   std::string message;  // plain English, UTF-8, without the line number
+  std::string source;   // the input it was found in (set by whoever reads several)
 };
 
 // Receives what a source reader finds, in input order.

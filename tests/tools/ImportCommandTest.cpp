@@ -278,7 +278,6 @@ TEST(ImportCommand, BadUsage) {
            {input},
            {input, "-o"},
            {"-o", "E.DAT"},
-           {input, input, "-o", "E.DAT"},
            {input, "-o", "E.DAT", "--format", "xml"},
            {input, "-o", "E.DAT", "--limit", "0"},
            {input, "-o", "E.DAT", "--limit", "2x"},
@@ -298,6 +297,40 @@ TEST(ImportCommand, BadUsage) {
   const CommandRun help = Import({"--help"});
   EXPECT_EQ(help.code, 0);
   EXPECT_EQ(help.out.rfind("usage: moidtool import", 0), 0u);
+}
+
+TEST(ImportCommand, SeveralInputsFollowOneAnother) {
+  moid::testing::TempDirectory dir;
+  const std::string extra = dir.WriteFile(
+      "extra.csv",
+      "full_name,neo,epoch,e,a,i,om,w,ma\n"
+      "\"99942 Apophis (2004 MN4)\",Y,2459215.5,.1915216892529348,.9225071817339578,"
+      "3.336751319526047,204.0389271089114,126.6520518833791,127.3225632500591\n"
+      "\"(2017 U1)\",N,2458080.5,1.2,-1.27,122.7,24.6,241.8,36.4\n"
+      "broken,\"Y\n");
+  const std::string output = dir.Path("E.DAT");
+  const CommandRun run = Import({SamplePath("sbdb-sample.json"), extra, "-o", output, "--verbose"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "moidtool import: wrote 7 bodies at JD 2459800.5 to " + output +
+                         " (10 bodies read, 3 dropped, 4 lines skipped)\n");
+  const std::string json = SamplePath("sbdb-sample.json");
+  EXPECT_NE(run.err.find("moidtool import: " + json + ": line 10: data row 7: "), std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("moidtool import: " + extra +
+                         ": line 4: the quote of value 2 is not closed on its line; skipped\n"),
+            std::string::npos);
+  EXPECT_NE(run.err.find("moidtool import: " + extra + ": line 3 \"2017 U1\": dropped: "),
+            std::string::npos);
+  const auto catalog = ReadBack(output);
+  ASSERT_EQ(catalog->lastIndex, 6);
+  EXPECT_EQ(catalog->bodies[6].name, "(99942) Apophis");
+  // Apophis had its elements for JD 2459215.5: 585 days of motion to the JSON's epoch.
+  EXPECT_NEAR(catalog->bodies[6].meanAnomaly,
+              Carried(127.3225632500591, 0.9225071817339578, 585.0), 1e-10);
+
+  const CommandRun oneBad = Import({SamplePath("sbdb-sample.json"), dir.Path("none.csv"), "-o", output});
+  EXPECT_EQ(oneBad.code, 1);
+  EXPECT_EQ(oneBad.out, "");
 }
 
 TEST(ImportCommand, TheBundledCatalogueIsWhatTheImportMakesOfTheKstarsExport) {

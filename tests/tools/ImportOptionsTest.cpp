@@ -24,7 +24,7 @@ TEST(ImportOptions, EveryOption) {
   EXPECT_TRUE(o.filters.nearEarthOnly);
   EXPECT_EQ(o.filters.nameContains, "Apo");
   EXPECT_TRUE(o.verbose);
-  EXPECT_EQ(o.input, "MPCORB.DAT");
+  EXPECT_EQ(o.inputs, (std::vector<std::string>{"MPCORB.DAT"}));
   EXPECT_EQ(o.output, "out.dat");
 }
 
@@ -41,7 +41,8 @@ TEST(ImportOptions, Defaults) {
 TEST(ImportOptions, Errors) {
   EXPECT_EQ(ParseImportOptions({}).error, "no INPUT given");
   EXPECT_EQ(ParseImportOptions({"a"}).error, "no output given: -o ELEMENTS.DAT");
-  EXPECT_EQ(ParseImportOptions({"a", "b", "-o", "c"}).error, "one INPUT only");
+  EXPECT_EQ(ParseImportOptions({"a", "b", "-o", "c"}).options->inputs,
+            (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(ParseImportOptions({"a", "--epoch"}).error, "--epoch needs a value");
   EXPECT_EQ(ParseImportOptions({"a", "-o", "c", "--epoch", "inf"}).error,
             "--epoch takes a Julian day, not \"inf\"");
