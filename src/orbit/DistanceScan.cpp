@@ -1,6 +1,8 @@
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
+#include "orbit/GridValleys.h"
 #include "orbit/MoidSearch.h"
 
 #if defined(__SSE2__)
@@ -99,6 +101,7 @@ GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& ast
                              int W, DistanceGrid& grid) {
   if (grid.W != W || grid.cells.size() != static_cast<size_t>(W + 1) * (W + 1)) grid.Resize(W);
   ScanExtremes ext;
+  std::vector<double> rowMinGm(static_cast<size_t>(W));
   for (int j = 0; j < W; ++j) {
     double* row = &grid.cells[static_cast<size_t>(j) * (W + 1)];
     const RowExtremes r =
@@ -106,6 +109,7 @@ GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& ast
                         asteroidTable.x.data(), asteroidTable.y.data(), asteroidTable.z.data(),
                         W, row);
     ext.TakeRow(row, W, j, r);
+    rowMinGm[static_cast<size_t>(j)] = r.min;
   }
   grid.minGm = ext.minGm;
   grid.maxGm = ext.maxGm;
@@ -116,6 +120,12 @@ GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& ast
   start.asteroidIndex = ext.minK;
   start.earthAnomaly = earthTable.nu[ext.minJ];
   start.asteroidAnomaly = asteroidTable.nu[ext.minK];
+  // A valley holding the global minimum has a cell within one sample step on each orbit
+  // of it, and the global minimum is at most minGm.
+  const double ceiling = ext.minGm + LargestSampleStepGm(earthTable, W) +
+                         LargestSampleStepGm(asteroidTable, W);
+  start.valleyStarts = FindValleyStarts(grid, rowMinGm, ceiling, ext.minJ, ext.minK,
+                                        earthTable, asteroidTable);
   return start;
 }
 

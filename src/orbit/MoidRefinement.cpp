@@ -85,9 +85,40 @@ RefinedPoint MeasureRefinedPoint(const OrbitGeometry& earth, const OrbitGeometry
   return p;
 }
 
+namespace {
+
+// The lowest result of a fresh Newton run (its own pass budget) from each start.
+RefinedPoint BestValleyRun(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                           const std::vector<GridStart>& starts) {
+  RefinedPoint best;
+  best.distanceAu = INFINITY;
+  for (const GridStart& v : starts) {
+    int passCounter = -1;
+    const RefinedPoint p =
+        RefineFrom(earth, asteroid, v.earthAnomaly, v.asteroidAnomaly, passCounter);
+    if (p.distanceAu < best.distanceAu) best = p;
+  }
+  return best;
+}
+
+}  // namespace
+
 MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
                       const GridMinimum& start, const DistanceGrid& grid) {
   (void)grid;
+  MoidResult result = RefineFromClosestPair(earth, asteroid, start);
+  // The closest grid pair may lie in the shallower of two valleys: a deeper one elsewhere
+  // replaces the result when it is clearly lower.
+  const RefinedPoint other = BestValleyRun(earth, asteroid, start.valleyStarts);
+  if (other.distanceAu < result.moidAu - VALLEY_IMPROVEMENT_AU) {
+    result.moidAu = other.distanceAu;
+    result.longitudeDeg = Normalize360(other.longitudeDeg);
+  }
+  return result;
+}
+
+MoidResult RefineFromClosestPair(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                                 const GridMinimum& start) {
   int passCounter = -1;  // shared by both runs
   const double pi = Pi();
   const RefinedPoint run1 =

@@ -15,6 +15,10 @@ struct RefinedPoint {
 // run ends once it exceeds 1000, so runs sharing a counter share the budget.
 RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroid, double nuE,
                         double nuA, int& passCounter);
+// The two runs from the grid's closest pair and from the pair half a turn on, sharing
+// one pass budget; the better one (run 1 on a tie) is the result.
+MoidResult RefineFromClosestPair(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                                 const GridMinimum& start);
 // The better of the two runs (run 1 wins a tie), its longitude reduced to one turn.
 MoidResult ChooseBetterRun(const RefinedPoint& run1, const RefinedPoint& run2,
                            const GridMinimum& start);

@@ -23,16 +23,33 @@ struct MoidResult {
   int gridMinEarthIndex = 0, gridMinAsteroidIndex = 0;
 };
 
-// Where the grid scan found its closest pair: the start of the refinement.
+// How much lower than the two runs from the closest pair another start's result must be
+// to replace theirs.
+constexpr double VALLEY_IMPROVEMENT_AU = 1e-12;
+
+// A point of the grid from which the refinement starts a further Newton run.
+struct GridStart {
+  double earthAnomaly = 0, asteroidAnomaly = 0;
+  int earthIndex = 0, asteroidIndex = 0;
+  double distanceGm = 0;
+};
+
+// Where the grid scan found its closest pair: the start of the refinement. The scan also
+// lists further starts: the best cell of every other valley low enough to hold the global
+// minimum, and points along each valley's floor (the closest pair's too) towards its lowest
+// neighbours on either side, since one valley of the grid may hide two or three minima.
 struct GridMinimum {
   double earthAnomaly = 0, asteroidAnomaly = 0;
   int earthIndex = 0, asteroidIndex = 0;
+  std::vector<GridStart> valleyStarts;
 };
 
 // Stage 1: all W x W pairs of table points; fills the grid with its extremes.
 GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
                              int W, DistanceGrid& grid);
-// Stage 2: the Newton refinement from the grid minimum.
+// Stage 2: the Newton refinement from the grid minimum and from the pair half a turn on,
+// then from every listed valley start; another start's result replaces the first one only
+// when it is smaller by more than VALLEY_IMPROVEMENT_AU.
 MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
                       const GridMinimum& start, const DistanceGrid& grid);
 // Both stages.
