@@ -128,5 +128,16 @@ TEST(ImportMpcorb, ProgressIsReportedUpToTheWholeInput) {
   }
 }
 
+TEST(ImportMpcorb, AFileCutAnywhereKeepsTheLinesBeforeTheCut) {
+  const std::string text = SampleText("mpcorb-sample.dat");
+  const std::vector<std::string> full = ReadText(text).Names();
+  for (std::size_t size = 0; size < text.size(); ++size) {
+    const RecordedSource cut = ReadText(text.substr(0, size));
+    std::size_t agreeing = 0;
+    while (agreeing < cut.bodies.size() && cut.bodies[agreeing].name == full[agreeing]) ++agreeing;
+    ASSERT_GE(agreeing + 1, cut.bodies.size()) << "cut at " << size;  // the cut line may differ
+  }
+}
+
 }  // namespace
 }  // namespace moid::tools

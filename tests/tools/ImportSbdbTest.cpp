@@ -119,5 +119,36 @@ TEST(ImportSbdb, DesignationAndNameAndAJulianDayEpoch) {
   EXPECT_TRUE(source.problems.empty());
 }
 
+// Names of `cut` that agree with the start of `full`.
+std::size_t AgreeingNames(const std::vector<std::string>& cut, const std::vector<std::string>& full) {
+  std::size_t n = 0;
+  while (n < cut.size() && n < full.size() && cut[n] == full[n]) ++n;
+  return n;
+}
+
+TEST(ImportSbdb, AJsonExportCutAnywhereKeepsTheRowsBeforeTheCut) {
+  const std::string text = SampleText("sbdb-sample.json");
+  const std::vector<std::string> full = ReadJson(text).Names();
+  for (std::size_t size = 0; size < text.size(); ++size) {
+    SourceFailure failure;
+    const RecordedSource cut = ReadJson(text.substr(0, size), &failure);
+    // A row is whole or not there: what was read is the start of the whole export.
+    ASSERT_EQ(AgreeingNames(cut.Names(), full), cut.bodies.size()) << "cut at " << size;
+    if (!failure.empty()) {
+      EXPECT_TRUE(cut.bodies.empty()) << "cut at " << size;
+    }
+  }
+}
+
+TEST(ImportSbdb, ACsvExportCutAnywhereKeepsTheLinesBeforeTheCut) {
+  const std::string text = SampleText("sbdb-sample.csv");
+  const std::vector<std::string> full = ReadCsv(text).Names();
+  for (std::size_t size = 0; size < text.size(); ++size) {
+    const RecordedSource cut = ReadCsv(text.substr(0, size));
+    // Only the line that was cut may differ.
+    ASSERT_GE(AgreeingNames(cut.Names(), full) + 1, cut.bodies.size()) << "cut at " << size;
+  }
+}
+
 }  // namespace
 }  // namespace moid::tools
