@@ -1,0 +1,51 @@
+# Installation and the Debian package.
+#   cmake --install BUILD [--prefix DIR]   moidview and moidtool in bin/, the bundled
+#                                          catalogue in share/moidview/, a desktop entry and
+#                                          an icon where desktops look for them
+#   cpack -G DEB (in BUILD)                moidview_<version>_<arch>.deb, installing to /usr
+include(GNUInstallDirs)
+
+set(MOID_DATA_SUBDIR "${CMAKE_INSTALL_DATADIR}/moidview")
+
+foreach(program IN ITEMS moidview moidtool)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/share/ELEMENTS.DAT DESTINATION ${MOID_DATA_SUBDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/moidview.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(TARGET moidview)
+  install(CODE "
+    include(\"${CMAKE_CURRENT_LIST_DIR}/DesktopEntry.cmake\")
+    moid_install_desktop_entry(\"${CMAKE_SOURCE_DIR}/packaging/moidview.desktop.in\"
+      \"${CMAKE_INSTALL_BINDIR}\" \"${CMAKE_INSTALL_DATADIR}\"
+      \"${CMAKE_BINARY_DIR}/packaging\")
+  ")
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME moidview)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "moidview maintainers <moidview@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "asteroid orbit viewer with the minimum orbit intersection distance to the Earth")
+# The summary above is the first line of the package's description; this is the rest.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "moidview reads a catalogue of Keplerian orbital elements, lets the user choose one
+asteroid and shows its orbit beside the Earth's in a perspective view that turns, zooms
+and animates day by day, with the minimum orbit intersection distance (MOID) and a
+colour map of the distance between every pair of points of the two orbits. A catalogue
+of about 7,000 asteroids is included. moidtool, the command-line companion, prints
+catalogues, MOIDs and positions and renders both pictures without a window.")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Library packages come from dpkg-shlibdeps; the fonts the pictures are drawn in do not show
+# up there.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
