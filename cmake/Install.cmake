@@ -49,3 +49,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
+
+# Checks of the rules above, run with the other tests.
+add_test(NAME install.desktop_entry_exec
+         COMMAND ${CMAKE_COMMAND} -P ${CMAKE_CURRENT_LIST_DIR}/DesktopEntryTest.cmake)
+if(TARGET moidview AND TARGET moidtool)
+  add_test(NAME install.into_prefix
+           COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR}
+                   -DWORK=${CMAKE_BINARY_DIR}/install-test -P ${CMAKE_CURRENT_LIST_DIR}/InstallTest.cmake)
+endif()
