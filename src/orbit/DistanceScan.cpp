@@ -120,8 +120,9 @@ GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& ast
   start.asteroidIndex = ext.minK;
   start.earthAnomaly = earthTable.nu[ext.minJ];
   start.asteroidAnomaly = asteroidTable.nu[ext.minK];
-  // A valley holding the global minimum has a cell within one sample step on each orbit
-  // of it, and the global minimum is at most minGm.
+  // The cell nearest the global minimum lies less than a sample step (on each orbit)
+  // above it, and the global minimum is at most minGm: a valley above this ceiling
+  // cannot hold it.
   const double ceiling = ext.minGm + LargestSampleStepGm(earthTable, W) +
                          LargestSampleStepGm(asteroidTable, W);
   start.valleyStarts = FindValleyStarts(grid, rowMinGm, ceiling, ext.minJ, ext.minK,
