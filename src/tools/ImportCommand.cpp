@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/BodyCheck.h"
 #include "platform/process/ProcessServices.h"
 #include "platform/process/TerminalQuery.h"
 #include "tools/Commands.h"
@@ -143,10 +144,16 @@ int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostre
     err << PREFIX << "warning: epoch JD " << ShortestNumber(epochJd)
         << " lies outside 1800 to 2050, the years the Earth's mean elements are made for\n";
   }
+  const ElementRecord earth = EarthMoonBarycentreAt(epochJd);
+  if (const std::string problem = UndrawableReason(earth); !problem.empty()) {
+    err << PREFIX << "nothing written: at JD " << ShortestNumber(epochJd)
+        << " the Earth's mean elements give no orbit (" << problem << ")\n";
+    return 1;
+  }
   std::vector<ElementRecord> records;
   records.reserve(c.kept.size());
   for (const SourceBody& body : c.kept) records.push_back(RecordAtEpoch(body, epochJd));
-  const std::string text = CatalogText(epochJd, EarthMoonBarycentreAt(epochJd), records);
+  const std::string text = CatalogText(epochJd, earth, records);
   if (!process::WriteFileAtomically(options.output, text)) {
     err << PREFIX << options.output << ": cannot be written\n";
     return 1;

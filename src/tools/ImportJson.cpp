@@ -26,6 +26,7 @@ class JsonTableReader {
   SourceFailure ReadFields();
   void ReadData();
   RowEnd ReadRow(int rowNumber);
+  std::string ReadValues(TableRow& row);
   RowEnd SkipNonRow(int rowNumber);
   bool AfterRow(int rowNumber);
   void Deliver(TableRow&& row);
@@ -116,20 +117,7 @@ JsonTableReader::RowEnd JsonTableReader::ReadRow(int rowNumber) {
   const int line = cursor_.Line();
   if (cursor_.Peek() != '[') return SkipNonRow(rowNumber);
   TableRow row{line, "data row " + std::to_string(rowNumber), {}};
-  cursor_.Consume('[');
-  std::string error;
-  while (error.empty() && !cursor_.Consume(']')) {
-    std::optional<std::optional<std::string>> value = cursor_.Scalar();
-    if (!value) {
-      error = "value " + std::to_string(row.values.size() + 1) +
-              " is not a string, a number or null";
-      break;
-    }
-    row.values.push_back(std::move(*value));
-    if (!cursor_.Consume(',') && (cursor_.SkipSpace(), cursor_.Peek() != ']')) {
-      error = "',' or ']' is missing after value " + std::to_string(row.values.size());
-    }
-  }
+  const std::string error = ReadValues(row);
   if (error.empty()) {
     Deliver(std::move(row));
     return RowEnd::Read;
@@ -141,6 +129,23 @@ JsonTableReader::RowEnd JsonTableReader::ReadRow(int rowNumber) {
   }
   Report(line, row.label + ": " + error + "; skipped");
   return RowEnd::Read;
+}
+
+// The values of the row at the cursor, up to its closing bracket; what is wrong, or empty.
+std::string JsonTableReader::ReadValues(TableRow& row) {
+  cursor_.Consume('[');
+  while (!cursor_.Consume(']')) {
+    std::optional<std::optional<std::string>> value = cursor_.Scalar();
+    if (!value) {
+      return "value " + std::to_string(row.values.size() + 1) +
+             " is not a string, a number or null";
+    }
+    row.values.push_back(std::move(*value));
+    if (!cursor_.Consume(',') && (cursor_.SkipSpace(), cursor_.Peek() != ']')) {
+      return "',' or ']' is missing after value " + std::to_string(row.values.size());
+    }
+  }
+  return "";
 }
 
 // A value where a row should be: reported, and passed over as a whole when it is well formed,

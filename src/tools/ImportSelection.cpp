@@ -26,7 +26,7 @@ constexpr std::array<NamedValue, 7> REQUIRED_VALUES = {{
 }};
 
 std::string MissingValues(const SourceBody& body) {
-  std::string missing = body.name.empty() ? "name" : "";
+  std::string missing = CatalogName(body.name).empty() ? "name" : "";
   for (const NamedValue& value : REQUIRED_VALUES) {
     if (body.*value.member) continue;
     missing += (missing.empty() ? "" : ", ") + std::string(value.name);

@@ -198,6 +198,16 @@ TEST(ImportCommand, ChosenEpoch) {
                            "the years the Earth's mean elements are made for\n"),
             std::string::npos)
       << early.err;
+
+  // 398 centuries on, the mean eccentricity has run below zero: no orbit to write.
+  const std::string before = ReadBytes(output);
+  const CommandRun absurd = Import({"--epoch", "17000000.5", SamplePath("sbdb-sample.json"), "-o", output});
+  EXPECT_EQ(absurd.code, 1);
+  EXPECT_NE(absurd.err.find("moidtool import: nothing written: at JD 17000000.5 the Earth's mean "
+                            "elements give no orbit (eccentricity -0.000782"),
+            std::string::npos)
+      << absurd.err;
+  EXPECT_EQ(ReadBytes(output), before);
 }
 
 TEST(ImportCommand, MoreBodiesThanTheCatalogueHoldsAreCutWithAClearMessage) {

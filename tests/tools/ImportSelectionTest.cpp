@@ -51,6 +51,7 @@ TEST(ImportSelection, MissingValuesAreNamed) {
   SourceBody noEpoch = Body("x");
   noEpoch.epochJd.reset();
   EXPECT_EQ(WhyNotHoldable(noEpoch), "no epoch");
+  EXPECT_EQ(WhyNotHoldable(Body(" \r\n\x01 ")), "no name");  // nothing left to write
 }
 
 TEST(ImportSelection, NearEarthByFlagElseByPerihelion) {
