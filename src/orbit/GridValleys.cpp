@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace moid {
 
 double LargestSampleStepGm(const OrbitTable& table, int W) {
@@ -32,15 +36,6 @@ struct Torus {
   Cell Wrap(int j, int k) const { return {(j % M + M) % M, (k % M + M) % M}; }
   double At(const Cell& c) const { return grid.At(c.j, c.k); }
 };
-
-// True when no neighbour of the cell is closer.
-bool IsLocalMinimum(const Torus& t, const Cell& c) {
-  const double d = t.At(c);
-  for (int dj = -1; dj <= 1; ++dj)
-    for (int dk = -1; dk <= 1; ++dk)
-      if ((dj || dk) && t.At(t.Wrap(c.j + dj, c.k + dk)) < d) return false;
-  return true;
-}
 
 // The lowest neighbour among the offsets that `accept` lets through; false when none.
 template <class Accept>
@@ -104,17 +99,48 @@ void AddFlanks(const Torus& t, const Cell& c, const OrbitTable& earthTable,
     AddFloorStarts(best, dj2, dk2, stepE, stepA, starts);
 }
 
+// Appends cell k of row j when no neighbour on the torus is closer; `up` and `down` are
+// the rows either side. Neighbours in the row come first: they rule out nearly every cell.
+void TakeIfLocalMinimum(const double* up, const double* row, const double* down, int M, int j,
+                        int k, std::vector<Cell>& minima) {
+  const double d = row[k];
+  const int left = k > 0 ? k - 1 : M - 1;
+  const int right = k + 1 < M ? k + 1 : 0;
+  if (row[left] < d || row[right] < d) return;
+  if (up[left] < d || up[k] < d || up[right] < d) return;
+  if (down[left] < d || down[k] < d || down[right] < d) return;
+  minima.push_back({j, k});
+}
+
+// Local minima of row j at most `ceilingGm` away. Cells above the ceiling, nearly all of
+// them, are passed over two at a time.
+void RowLocalMinima(const double* up, const double* row, const double* down, int M, int j,
+                    double ceilingGm, std::vector<Cell>& minima) {
+  int k = 0;
+#if defined(__SSE2__)
+  const __m128d ceiling = _mm_set1_pd(ceilingGm);
+  for (; k + 2 <= M; k += 2) {
+    const int below = _mm_movemask_pd(_mm_cmple_pd(_mm_loadu_pd(row + k), ceiling));
+    if (below & 1) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
+    if (below & 2) TakeIfLocalMinimum(up, row, down, M, j, k + 1, minima);
+  }
+#endif
+  for (; k < M; ++k)
+    if (row[k] <= ceilingGm) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
+}
+
 std::vector<Cell> LowLocalMinima(const Torus& t, const std::vector<double>& rowMinGm,
                                  double ceilingGm, const Cell& closest) {
   std::vector<Cell> minima;
+  const auto rowAt = [&](int j) { return &t.grid.cells[static_cast<size_t>(j) * (t.grid.W + 1)]; };
   for (int j = 0; j < t.M; ++j) {
     if (!(rowMinGm[static_cast<size_t>(j)] <= ceilingGm)) continue;
-    for (int k = 0; k < t.M; ++k) {
-      const Cell c{j, k};
-      if (!(t.At(c) <= ceilingGm) || (j == closest.j && k == closest.k)) continue;
-      if (IsLocalMinimum(t, c)) minima.push_back(c);
-    }
+    RowLocalMinima(rowAt(j > 0 ? j - 1 : t.M - 1), rowAt(j), rowAt(j + 1 < t.M ? j + 1 : 0), t.M,
+                   j, ceilingGm, minima);
   }
+  minima.erase(std::remove_if(minima.begin(), minima.end(),
+                              [&](const Cell& c) { return c.j == closest.j && c.k == closest.k; }),
+               minima.end());
   const auto lower = [&](const Cell& a, const Cell& b) { return t.At(a) < t.At(b); };
   const size_t kept = std::min(minima.size(), static_cast<size_t>(MAX_VALLEYS));
   std::partial_sort(minima.begin(), minima.begin() + static_cast<std::ptrdiff_t>(kept),
