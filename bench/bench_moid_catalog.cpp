@@ -29,6 +29,7 @@ void BM_MoidCommandWholeCatalogue(benchmark::State& state) {
 BENCHMARK(BM_MoidCommandWholeCatalogue)
     ->Arg(432)
     ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Iterations(3);
 
@@ -49,6 +50,7 @@ BENCHMARK(BM_CatalogueMoids)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Iterations(3);
 
