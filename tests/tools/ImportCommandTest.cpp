@@ -343,12 +343,13 @@ TEST(ImportCommand, SeveralInputsFollowOneAnother) {
   EXPECT_EQ(oneBad.out, "");
 }
 
-TEST(ImportCommand, TheBundledCatalogueIsWhatTheImportMakesOfTheKstarsExport) {
+TEST(ImportCommand, TheBundledCatalogueIsWhatTheImportMakesOfTheKstarsExportAndTheExtraNeos) {
   const std::string source = "/usr/share/kstars/asteroids.dat";
   if (!std::filesystem::exists(source)) GTEST_SKIP() << source << " is not installed";
   moid::testing::TempDirectory dir;
   const std::string output = dir.Path("ELEMENTS.DAT");
-  const CommandRun run = Import({source, "-o", output});
+  const std::string extra = std::string(MOID_SOURCE_DIR) + "/share/sources/near-earth-extra.csv";
+  const CommandRun run = Import({source, extra, "-o", output});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(ReadBytes(output), ReadBytes(std::string(MOID_SOURCE_DIR) + "/share/ELEMENTS.DAT"));
 }
