@@ -58,11 +58,11 @@ TEST(GlobalMoid, TheTwoRunsAloneStopInTheShallowerValley) {
   BodySetup s = RunSetup(kEarth, crosser, 432);
   ASSERT_FALSE(s.start.valleyStarts.empty());
   s.start.valleyStarts.clear();
-  const MoidResult specified = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
+  const MoidResult twoRuns = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
   // Exactly what the two runs gave before the other valleys were refined.
-  EXPECT_EQ(specified.moidAu, 0x1.99da867424fe7p-11);
-  EXPECT_EQ(specified.longitudeDeg, 0x1.71ab0e4791cafp+7);
-  EXPECT_EQ(RefineFromClosestPair(s.earth, s.asteroid, s.start).moidAu, specified.moidAu);
+  EXPECT_EQ(twoRuns.moidAu, 0x1.99da867424fe7p-11);
+  EXPECT_EQ(twoRuns.longitudeDeg, 0x1.71ab0e4791cafp+7);
+  EXPECT_EQ(RefineFromClosestPair(s.earth, s.asteroid, s.start).moidAu, twoRuns.moidAu);
 }
 
 // Orbits whose two nodes both lie close to the Earth's orbit: e cos(omega) near 0 puts the
@@ -97,26 +97,26 @@ TEST(GlobalMoid, NearTangentOrbitsWithMinimaInsideOneCell) {
   for (const Elements& body : bodies) ExpectGlobalAtEveryWidth(body, {72, 144, 288, 432, 1080});
 }
 
-TEST(GlobalMoid, ASmallerResultReplacesTheSpecifiedOneOnlyByMoreThanTheMargin) {
+TEST(GlobalMoid, ASmallerResultReplacesTheTwoRunsOnlyByMoreThanTheMargin) {
   const Elements ring{0, 90, 30, 40, 1.2};
   BodySetup s = RunSetup(kEarth, ring, 432);
-  const MoidResult specified = RefineFromClosestPair(s.earth, s.asteroid, s.start);
+  const MoidResult twoRuns = RefineFromClosestPair(s.earth, s.asteroid, s.start);
   // Starting again from the closest pair finds the same distance: nothing changes.
   GridStart same;
   same.earthAnomaly = s.start.earthAnomaly;
   same.asteroidAnomaly = s.start.asteroidAnomaly;
   s.start.valleyStarts = {same};
   MoidResult r = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
-  EXPECT_EQ(r.moidAu, specified.moidAu);
-  EXPECT_EQ(r.longitudeDeg, specified.longitudeDeg);
+  EXPECT_EQ(r.moidAu, twoRuns.moidAu);
+  EXPECT_EQ(r.longitudeDeg, twoRuns.longitudeDeg);
   // The other node is as close up to rounding: no replacement either.
   GridStart otherNode = same;
   otherNode.earthAnomaly += Pi();
   otherNode.asteroidAnomaly += Pi();
   s.start.valleyStarts = {otherNode};
   r = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
-  EXPECT_EQ(r.moidAu, specified.moidAu);
-  EXPECT_EQ(r.longitudeDeg, specified.longitudeDeg);
+  EXPECT_EQ(r.moidAu, twoRuns.moidAu);
+  EXPECT_EQ(r.longitudeDeg, twoRuns.longitudeDeg);
 }
 
 // A grid built from a function of the two indices, for the valley finder.

@@ -1,4 +1,4 @@
-// The MOID of orbits whose two specified Newton runs (from the grid's closest pair and
+// The MOID of orbits whose two Newton runs (from the grid's closest pair and
 // from the pair half a turn on) already reach the global minimum: these values were
 // recorded before valleys elsewhere in the grid were refined too, and must not move by
 // a single bit.
@@ -27,7 +27,7 @@ struct GoldenCase {
   double moidAu, longitudeDeg;
 };
 
-TEST(MoidGolden, SuccessfulSpecifiedRunsKeepTheirExactValues) {
+TEST(MoidGolden, SuccessfulTwoRunsKeepTheirExactValues) {
   const GoldenCase cases[] = {
       {"(1) Ceres", kCatalogEarth, {0.07863575691875528, 10.58679512153367, 73.53162522557164, 80.2664361119415, 2.766619044655007}, 72, 0x1.95b95e3afae4bp+0, 0x1.31b4bb48fc617p+7},
       {"(1) Ceres", kCatalogEarth, {0.07863575691875528, 10.58679512153367, 73.53162522557164, 80.2664361119415, 2.766619044655007}, 432, 0x1.95b95e3afae49p+0, 0x1.31b4bb48dd237p+7},
