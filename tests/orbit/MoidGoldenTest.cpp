@@ -14,11 +14,11 @@ using independent::RunSetup;
 
 const Elements kCatalogEarth{0.016701303057905546, -0.0029415609716632444, 103.01074929577742,
                              0.0, 1.0000038802507871};
-const Elements kIssueEarth{0.01671123, 0.0, 102.93768193, 0.0, 1.00000261};
+const Elements kReferenceEarth{0.01671123, 0.0, 102.93768193, 0.0, 1.00000261};
 const Elements kCircularEarth{0, 0, 0, 0, 1};
 const Elements kAlignedEarth{0.0167, 0, 100, 0, 1.0};
 
-double SteepCrosserAxis() { return independent::CrossingAxis(kIssueEarth, 0.5, 250, 137); }
+double SteepCrosserAxis() { return independent::CrossingAxis(kReferenceEarth, 0.5, 250, 137); }
 
 struct GoldenCase {
   const char* label;
@@ -69,13 +69,13 @@ TEST(MoidGolden, SuccessfulTwoRunsKeepTheirExactValues) {
       {"2022 OU15", kCatalogEarth, {0.5724056774166957, 21.13288719800556, 304.7426072677869, 325.1628348443101, 30.28880759589455}, 432, 0x1.7f7b1fc08e8bbp+3, 0x1.10ddf251bdeafp+8},
       {"2022 OU15", kCatalogEarth, {0.5724056774166957, 21.13288719800556, 304.7426072677869, 325.1628348443101, 30.28880759589455}, 648, 0x1.7f7b1fc08e8bcp+3, 0x1.10ddf251c1166p+8},
       {"2022 OU15", kCatalogEarth, {0.5724056774166957, 21.13288719800556, 304.7426072677869, 325.1628348443101, 30.28880759589455}, 1080, 0x1.7f7b1fc08e8bbp+3, 0x1.10ddf251b9fbbp+8},
-      {"low crosser", kIssueEarth, {0.2759, 0.0465, 143.489, 259.798, 0.8463}, 72, 0x1.581c0879fb966p-15, 0x1.00f18c70721dap+8},
-      {"low crosser", kIssueEarth, {0.2759, 0.0465, 143.489, 259.798, 0.8463}, 648, 0x1.581c0879fb9f3p-15, 0x1.00f18c70721c4p+8},
-      {"low crosser", kIssueEarth, {0.2759, 0.0465, 143.489, 259.798, 0.8463}, 1080, 0x1.581c0879fb9e8p-15, 0x1.00f18c70721d7p+8},
-      {"steep crosser", kIssueEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 72, 0x1.43189f7931365p-33, 0x1.11ffffffb3debp+7},
-      {"steep crosser", kIssueEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 432, 0x1.4315d6fba8b69p-33, 0x1.11ffffffb3df7p+7},
-      {"steep crosser", kIssueEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 648, 0x1.4318eb043b39fp-33, 0x1.11ffffffb3deap+7},
-      {"steep crosser", kIssueEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 1080, 0x1.4318eb043b39fp-33, 0x1.11ffffffb3deap+7},
+      {"low crosser", kReferenceEarth, {0.2759, 0.0465, 143.489, 259.798, 0.8463}, 72, 0x1.581c0879fb966p-15, 0x1.00f18c70721dap+8},
+      {"low crosser", kReferenceEarth, {0.2759, 0.0465, 143.489, 259.798, 0.8463}, 648, 0x1.581c0879fb9f3p-15, 0x1.00f18c70721c4p+8},
+      {"low crosser", kReferenceEarth, {0.2759, 0.0465, 143.489, 259.798, 0.8463}, 1080, 0x1.581c0879fb9e8p-15, 0x1.00f18c70721d7p+8},
+      {"steep crosser", kReferenceEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 72, 0x1.43189f7931365p-33, 0x1.11ffffffb3debp+7},
+      {"steep crosser", kReferenceEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 432, 0x1.4315d6fba8b69p-33, 0x1.11ffffffb3df7p+7},
+      {"steep crosser", kReferenceEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 648, 0x1.4318eb043b39fp-33, 0x1.11ffffffb3deap+7},
+      {"steep crosser", kReferenceEarth, {0.5, 35, 250, 137, SteepCrosserAxis()}, 1080, 0x1.4318eb043b39fp-33, 0x1.11ffffffb3deap+7},
       {"polar ring", kCircularEarth, {0, 90, 30, 40, 1.2}, 72, 0x1.9999999999995p-3, 0x1.3fffffffffa9dp+5},
       {"polar ring", kCircularEarth, {0, 90, 30, 40, 1.2}, 432, 0x1.9999999999998p-3, 0x1.4000000000fbfp+5},
       {"polar ring", kCircularEarth, {0, 90, 30, 40, 1.2}, 648, 0x1.9999999999996p-3, 0x1.3fffffffff099p+5},
