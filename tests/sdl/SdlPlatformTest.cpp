@@ -241,3 +241,59 @@ TEST(SdlOpen, AnUnknownDriverIsRefusedWithAReason) {
 
 }  // namespace
 }  // namespace moid::sdl
+
+namespace moid::sdl {
+namespace {
+
+using test::KeyDown;
+using test::Push;
+
+// A program started from a desktop has no terminal: what it wrote before waiting for a key
+// is shown in a message box too.
+class SdlWaitMessage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = test::OpenDummyWindow(SdlOptions::WaitMessage::Always);
+    ASSERT_TRUE(window);
+  }
+  std::unique_ptr<SdlPlatform> window;
+};
+
+TEST_F(SdlWaitMessage, WrittenLineIsShownInABoxWhoseDismissalIsTheKey) {
+  testing::internal::CaptureStdout();
+  window->WriteLine("File ELEMENTS.DAT Not Found!");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "File ELEMENTS.DAT Not Found!\n");
+  const auto before = window->PresentCount();
+  Push(KeyDown(SDLK_RETURN));
+  Push(KeyDown(SDLK_UP));
+  window->WaitForKey();
+  // The console, the box over it, the console again.
+  EXPECT_GE(window->PresentCount(), before + 3);
+  // Return dismissed the box and was the key waited for; the next key is still there.
+  EXPECT_EQ(window->ReadKey(), keys::Extended(keys::SCAN_UP));
+}
+
+TEST_F(SdlWaitMessage, ClosingTheWindowEndsTheBox) {
+  window->WriteLine("File ELEMENTS.DAT Not Found!");
+  Push(test::WindowClose());
+  window->WaitForKey();
+  EXPECT_TRUE(window->QuitRequested());
+}
+
+TEST_F(SdlWaitMessage, NoBoxWithoutWrittenTextOrOverTheGraphicsArea) {
+  Push(KeyDown(SDLK_RETURN));
+  auto before = window->PresentCount();
+  window->WaitForKey();  // nothing written: an ordinary wait
+  EXPECT_LE(window->PresentCount(), before + 1);
+  window->WriteLine("text");
+  window->ConsoleGfx(0, 0, 0, 0);
+  window->Graphics().GfxWindow(5);
+  window->Sleep(0);
+  before = window->PresentCount();
+  Push(KeyDown(SDLK_RETURN));
+  window->WaitForKey();
+  EXPECT_LE(window->PresentCount(), before + 1);
+}
+
+}  // namespace
+}  // namespace moid::sdl

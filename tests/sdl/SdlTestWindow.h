@@ -11,11 +11,12 @@
 
 namespace moid::sdl::test {
 
-inline std::unique_ptr<SdlPlatform> OpenDummyWindow() {
+inline std::unique_ptr<SdlPlatform> OpenDummyWindow(
+    SdlOptions::WaitMessage waitMessage = SdlOptions::WaitMessage::Never) {
   SdlOptions options;
   options.videoDriver = "dummy";
   options.allowInvisible = true;
-  options.messageWindowWithoutTerminal = false;
+  options.waitMessage = waitMessage;
   std::string whyNot;
   auto platform = SdlPlatform::Open(options, whyNot);
   EXPECT_TRUE(platform) << whyNot;

@@ -1,10 +1,8 @@
 #include "platform/sdl/MessageBox.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/sdl/BoxPaint.h"
-#include "platform/sdl/MessageText.h"
 
 namespace moid::sdl {
 namespace {
@@ -65,8 +63,8 @@ void PaintMessageBox(ModalHost& host, const std::vector<std::string>& lines,
 
 }  // namespace
 
-void RunMessageBox(ModalHost& host, const std::string& text, const std::string& title) {
-  const std::vector<std::string> lines = MessageLines(text);
+void RunMessageBox(ModalHost& host, const std::vector<std::string>& lines,
+                   const std::string& title) {
   bool repaint = true;
   while (!host.Closed()) {
     if (repaint) PaintMessageBox(host, lines, title);

@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <deque>
 
-#include "platform/TextEncoding.h"
 #include "platform/sdl/ConsoleFont.h"
 #include "platform/sdl/ConsoleText.h"
 #include "platform/sdl/KeyEncoding.h"
 #include "platform/sdl/ListBox.h"
 #include "platform/sdl/MessageBox.h"
+#include "platform/sdl/MessageText.h"
 #include "platform/sdl/ModalHost.h"
 #include "platform/sdl/ScreenFrame.h"
 #include "platform/sdl/SdlGraphics.h"
@@ -222,18 +222,18 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
   void BeforePointerRead() override { Pump(); }
 
   // --- Missing data without a terminal ------------------------------------------------
-  // Shows what was written in a message window; true when the user dismissed it.
-  bool ShowWrittenInMessageWindow() {
-    if (!options.messageWindowWithoutTerminal || stdinIsTerminal || graphicsShown ||
-        text.Written().empty()) {
-      return false;
-    }
-    std::string message;
-    for (const std::string& line : text.Written()) {
-      message += (message.empty() ? "" : "\n") + line;
-    }
-    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, options.title.c_str(),
-                                    Cp1252ToUtf8(message).c_str(), window->Handle()) == 0;
+  bool ShowsWaitMessage() const {
+    using WaitMessage = SdlOptions::WaitMessage;
+    if (graphicsShown || text.Written().empty()) return false;
+    return options.waitMessage == WaitMessage::Always ||
+           (options.waitMessage == WaitMessage::WithoutTerminal && !stdinIsTerminal);
+  }
+
+  // Shows what was written in a message box over the text screen until a key, a click or
+  // the closing of the window dismisses it.
+  void ShowWrittenInMessageBox() {
+    RunMessageBox(*this, text.Written(), options.title);
+    EndModal();
   }
 };
 
@@ -316,7 +316,7 @@ std::string SdlPlatform::ConsoleListBox(int, int, int, const std::string& prompt
 void SdlPlatform::ConsoleMessageBox(const std::string& text, int, const std::string& title, int,
                                     int) {
   if (impl_->quit) return;
-  RunMessageBox(*impl_, text, title);
+  RunMessageBox(*impl_, MessageLines(text), title);
   impl_->EndModal();
 }
 
@@ -354,9 +354,12 @@ std::string SdlPlatform::ReadKey() {
 }
 
 void SdlPlatform::WaitForKey() {
-  impl_->Pump();
   impl_->PresentIfNeeded();
-  if (impl_->ShowWrittenInMessageWindow()) return;
+  // The box reads the window's events itself; a key already taken in answers at once.
+  if (impl_->keys.empty() && impl_->ShowsWaitMessage()) {
+    impl_->ShowWrittenInMessageBox();  // its dismissal is the key
+    return;
+  }
   while (!impl_->quit) {
     if (!impl_->keys.empty()) {
       impl_->keys.pop_front();

@@ -28,10 +28,11 @@ struct SdlOptions {
   // Accept the drivers that show nothing (offscreen, dummy): for tests only. Otherwise a
   // machine without a display is refused instead of running an invisible window.
   bool allowInvisible = false;
-  // When standard input is no terminal (started from a desktop), the lines written to the
-  // text screen before a wait for a key are also shown in a small message window, since
-  // nobody reads standard output then.
-  bool messageWindowWithoutTerminal = true;
+  // When WaitForKey shows the lines written to the text screen in a message box as well:
+  // by default only when standard input is no terminal (started from a desktop menu),
+  // since nobody reads standard output then.
+  enum class WaitMessage { WithoutTerminal, Never, Always };
+  WaitMessage waitMessage = WaitMessage::WithoutTerminal;
 };
 
 class SdlPlatform final : public ConsoleToolkit {
