@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,8 @@ class ScratchDirectory {
  public:
   explicit ScratchDirectory(const std::string& name)
       : previous_(std::filesystem::current_path()),
-        path_(std::filesystem::temp_directory_path() / ("moidview-map-" + name)) {
+        path_(std::filesystem::temp_directory_path() /
+              ("moidview-map-" + name + "-" + std::to_string(std::random_device{}()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
     std::filesystem::current_path(path_);
