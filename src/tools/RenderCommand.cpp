@@ -15,6 +15,7 @@
 #include "platform/Keys.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/process/ProcessServices.h"
+#include "tools/BodySelector.h"
 #include "tools/Commands.h"
 #include "tools/RenderKeys.h"
 #include "tools/SaveWatcher.h"
@@ -107,34 +108,6 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o, std::o
   return true;
 }
 
-std::string Trimmed(const std::string& s) {
-  const std::size_t first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-bool AllDigits(const std::string& s) {
-  if (s.empty()) return false;
-  for (char c : s) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-// The body's name as the list shows it: by slot number, else the first whose name (outer
-// blanks removed) is `selector`.
-std::optional<std::string> BodyListItem(const BodyCatalog& catalog, const std::string& selector) {
-  if (AllDigits(selector) && selector.size() <= 5) {
-    const int index = std::stoi(selector);
-    if (index <= catalog.lastIndex) return catalog.bodies[static_cast<std::size_t>(index)].name;
-  }
-  for (int i = 0; i <= catalog.lastIndex; ++i) {
-    const std::string& name = catalog.bodies[static_cast<std::size_t>(i)].name;
-    if (name == selector || Trimmed(name) == Trimmed(selector)) return name;
-  }
-  return std::nullopt;
-}
-
 std::string AbsolutePath(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;
   return process::CurrentDirectory() + "/" + path;
@@ -223,12 +196,13 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
     err << "moidtool render: " << o.file << ": cannot be read (a directory, or no permission)\n";
     return 1;
   }
-  const std::optional<std::string> item = BodyListItem(*catalog, o.body);
-  if (!item) {
-    err << "moidtool render: no body \"" << o.body << "\" in " << o.file << '\n';
+  const BodySelection selection = SelectBody(*catalog, o.body);
+  if (selection.index < 0) {
+    err << "moidtool render: " << selection.error << '\n';
     return 1;
   }
-  return Render(o, *item, out, err);
+  // The list answer is the name exactly as the list shows it.
+  return Render(o, catalog->bodies[static_cast<std::size_t>(selection.index)].name, out, err);
 }
 
 }  // namespace moid::tools

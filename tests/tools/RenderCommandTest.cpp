@@ -175,8 +175,8 @@ TEST_F(RenderCommand, WidthMustBeAListValue) {
   }
 }
 
-TEST_F(RenderCommand, BodyBySlotOrByNameWithoutItsBlanks) {
-  for (const std::string sel : {"1", "Tilted", "Tilted   "}) {
+TEST_F(RenderCommand, BodyBySlotByNameWithoutItsBlanksOrByPartOfItsName) {
+  for (const std::string sel : {"1", "Tilted", "Tilted   ", "tilt"}) {
     const CommandRun run = Render({catalog, "--body", sel, "--out", out});
     EXPECT_EQ(run.code, 0) << sel << run.err;
     const Picture p = ReadBmp(out + "/Orbits.bmp");
@@ -184,7 +184,7 @@ TEST_F(RenderCommand, BodyBySlotOrByNameWithoutItsBlanks) {
   }
   const CommandRun missing = Render({catalog, "--body", "Ceres", "--out", out});
   EXPECT_EQ(missing.code, 1);
-  EXPECT_NE(missing.err.find("no body \"Ceres\""), std::string::npos);
+  EXPECT_NE(missing.err.find("no body is named \"Ceres\""), std::string::npos);
   EXPECT_EQ(Render({catalog, "--body", "3", "--out", out}).code, 1);  // slots 0..2
 }
 
