@@ -238,7 +238,8 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
 };
 
 std::unique_ptr<SdlPlatform> SdlPlatform::Open(const SdlOptions& options, std::string& whyNot) {
-  if (!StartVideo(options.videoDriver, options.allowInvisible, whyNot)) return nullptr;
+  const VideoEnvironment env = ProcessVideoEnvironment(options.videoDriver);
+  if (!StartVideo(env, options.allowInvisible, whyNot)) return nullptr;
   auto impl = std::make_unique<Impl>(options);
   impl->window = SdlWindow::Create(options.title.c_str(), impl->PixelWidth(),
                                    impl->PixelHeight(), whyNot);
