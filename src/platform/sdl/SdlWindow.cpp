@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlWindow.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace moid::sdl {
 namespace {
@@ -28,6 +29,24 @@ void FillWhite(SDL_Surface* s, int fromX, int fromY) {
   SDL_Rect below{0, fromY, std::min(fromX, s->w), s->h - fromY};
   if (right.w > 0) SDL_FillRect(s, &right, white);
   if (below.h > 0 && below.w > 0) SDL_FillRect(s, &below, white);
+}
+
+// The window surface of an X server is usually 32-bit 0x??RRGGBB like the picture: then
+// rows are copied as they are (the unused byte takes the picture's opaque alpha).
+void CopyPicture(const std::uint32_t* pixels, int w, int h, int strideBytes, SDL_Surface* s) {
+  const Uint32 format = s->format->format;
+  if (format != SDL_PIXELFORMAT_ARGB8888 && format != SDL_PIXELFORMAT_RGB888) {
+    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, pixels, strideBytes, format, s->pixels,
+                      s->pitch);
+    return;
+  }
+  const auto* from = reinterpret_cast<const unsigned char*>(pixels);
+  auto* to = static_cast<unsigned char*>(s->pixels);
+  const auto rowBytes = static_cast<std::size_t>(w) * 4;
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(to + static_cast<std::ptrdiff_t>(y) * s->pitch,
+                from + static_cast<std::ptrdiff_t>(y) * strideBytes, rowBytes);
+  }
 }
 
 }  // namespace
@@ -80,10 +99,7 @@ bool SdlWindow::Show(const std::uint32_t* pixels, int width, int height, int str
   const int w = std::min(width, surface->w);
   const int h = std::min(height, surface->h);
   if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-  if (w > 0 && h > 0) {
-    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_ARGB8888, pixels, strideBytes,
-                      surface->format->format, surface->pixels, surface->pitch);
-  }
+  if (w > 0 && h > 0) CopyPicture(pixels, w, h, strideBytes, surface);
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   FillWhite(surface, std::max(w, 0), std::max(h, 0));
   return SDL_UpdateWindowSurface(window_) == 0;
