@@ -9,11 +9,8 @@ namespace moid::sdl {
 // character cell it gives: every byte of a text takes one cell.
 class ConsoleFont {
  public:
-  // `family` goes to fontconfig ("Liberation Mono" for the console); sizes in pixels.
-  ConsoleFont(const char* family, double pixelSize, bool bold = false);
-  ~ConsoleFont();
-  ConsoleFont(const ConsoleFont&) = delete;
-  ConsoleFont& operator=(const ConsoleFont&) = delete;
+  // Over a scaled font that outlives this object (from a FontCache).
+  explicit ConsoleFont(cairo_scaled_font_t* font);
 
   // Advance of one character and height of one line, whole pixels, at least 1.
   int CellWidth() const { return cellWidth_; }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <deque>
 
+#include "platform/FontCache.h"
 #include "platform/sdl/ConsoleFont.h"
 #include "platform/sdl/ConsoleText.h"
 #include "platform/sdl/KeyEncoding.h"
@@ -30,9 +31,10 @@ constexpr int MAX_WINDOW_SIDE = 8192;
 constexpr std::size_t MAX_PENDING_KEYS = 256;
 constexpr int IDLE_WAIT_MS = 100;
 constexpr int DISPLAY_HEIGHT_ITEM = 35;
-const char* const CONSOLE_FONT = "Liberation Mono";
-const char* const HEADING_FONT = "Liberation Sans";
-constexpr double FONT_PIXELS = 13.0;
+// The toolkit faces: "Courier" is Liberation Mono, "Arial" Liberation Sans (FontCache).
+const char* const CONSOLE_FACE = "Courier";
+const char* const HEADING_FACE = "Arial";
+constexpr int FONT_PIXELS = 13;
 
 int WindowSide(long long cells, int cellPixels) {
   return static_cast<int>(std::clamp<long long>(cells * cellPixels, 1, MAX_WINDOW_SIDE));
@@ -43,8 +45,9 @@ int WindowSide(long long cells, int cellPixels) {
 struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
   SdlOptions options;
   std::unique_ptr<SdlWindow> window;
-  ConsoleFont textFont{CONSOLE_FONT, FONT_PIXELS};
-  ConsoleFont headingFont{HEADING_FONT, FONT_PIXELS, true};
+  FontCache fonts;
+  ConsoleFont textFont{fonts.Get(CONSOLE_FACE, FONT_PIXELS)};
+  ConsoleFont headingFont{fonts.Get(HEADING_FACE, FONT_PIXELS)};
   Canvas canvas;
   SdlGraphics graphics{canvas, *this};
   ConsoleText text{START_COLS, START_ROWS};
