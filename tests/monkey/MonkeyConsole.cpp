@@ -21,15 +21,15 @@ const std::string OTHER_KEYS =
     "ACDEFGHIJKLNOQRSTUVWXYZacdefghijklnoqrstuvwxyz0123456789.,;:!?*/=_()[]'\"\\~@$%&"
     "\x08\x09\x01\x7f\xb0\xe9\xff";
 const unsigned char KNOWN_SCANS[] = {
-    keys::SCAN_UP,     keys::SCAN_DOWN,   keys::SCAN_LEFT,   keys::SCAN_RIGHT,
-    keys::SCAN_UP,     keys::SCAN_DOWN,   keys::SCAN_LEFT,   keys::SCAN_RIGHT,
-    keys::SCAN_HOME,   keys::SCAN_END,    keys::SCAN_PGUP,   keys::SCAN_PGDN,
-    keys::SCAN_INSERT, keys::SCAN_DELETE, keys::SCAN_F1,     keys::SCAN_F1 + 1,
-    keys::SCAN_F1 + 4, keys::SCAN_F1 + 9, keys::SCAN_F11,    keys::SCAN_F12};
+    keys::SCAN_UP,     keys::SCAN_DOWN,   keys::SCAN_LEFT,   keys::SCAN_RIGHT,  keys::SCAN_UP,
+    keys::SCAN_DOWN,   keys::SCAN_LEFT,   keys::SCAN_RIGHT,  keys::SCAN_HOME,   keys::SCAN_END,
+    keys::SCAN_PGUP,   keys::SCAN_PGDN,   keys::SCAN_INSERT, keys::SCAN_DELETE, keys::SCAN_F1,
+    keys::SCAN_F1 + 1, keys::SCAN_F1 + 4, keys::SCAN_F1 + 9, keys::SCAN_F11,    keys::SCAN_F12};
 
-const char* const JUNK_ANSWERS[] = {"abc", "0", " 0", "-72", "  ", "99999999999999999999",
-                                    " 43 2", "1e3", "72", "144", "1080 ", "\xb0", "+432",
-                                    "-0", " 4321", "0x1B0", "\t504"};
+const char* const JUNK_ANSWERS[] = {
+    "abc",   "0",   " 0",    "-72",   "  ",    "99999999999999999999",
+    " 43 2", "1e3", "72",    "144",   "1080 ", "\xb0",
+    "+432",  "-0",  " 4321", "0x1B0", "\t504"};
 
 std::string Hex(const std::string& bytes) {
   std::string out;
@@ -75,11 +75,9 @@ Tally CountScreens(const std::vector<std::string>& log) {
   return t;
 }
 
-MonkeyConsole::MonkeyConsole(headless::HeadlessPlatform& inner, std::mt19937_64& rng,
-                             int budget, const int& windowWidth,
-                             std::atomic<std::int64_t>& progress)
-    : inner_(inner), rng_(rng), budget_(budget), windowWidth_(windowWidth),
-      progress_(progress) {}
+MonkeyConsole::MonkeyConsole(headless::HeadlessPlatform& inner, std::mt19937_64& rng, int budget,
+                             const int& windowWidth, std::atomic<std::int64_t>& progress)
+    : inner_(inner), rng_(rng), budget_(budget), windowWidth_(windowWidth), progress_(progress) {}
 
 std::string MonkeyConsole::RecentEvents() const {
   std::string out;
@@ -173,7 +171,9 @@ std::string MonkeyConsole::RandomWidthAnswer(const std::vector<std::string>& ite
   if (kind < 3 || items.empty()) return "";
   // Mostly the smallest width: every larger one costs the fit loop a pass per step down.
   if (kind < 60) return items.front();
-  if (kind < 85) return items[static_cast<std::size_t>(Uniform(0, static_cast<int>(items.size()) - 1))];
+  if (kind < 85) {
+    return items[static_cast<std::size_t>(Uniform(0, static_cast<int>(items.size()) - 1))];
+  }
   return RandomJunk();
 }
 

@@ -56,8 +56,8 @@ class MonkeyConsole final : public ConsoleToolkit {
   int ConsoleMetrics(int item) override;
   int ConsoleInfo(int item) override;
   std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
-                             const std::string& title, const std::vector<std::string>& items,
-                             int g, int h, int i) override;
+                             const std::string& title, const std::vector<std::string>& items, int g,
+                             int h, int i) override;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;

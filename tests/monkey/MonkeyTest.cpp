@@ -32,8 +32,9 @@ using headless::HeadlessPlatform;
 // ---------------------------------------------------------------------------------------
 // Catalogues
 
-const char* const EARTH = "2460000.5, 0.0167086, 0.00005, 102.94719, 0.0, 1.00000011, 357.51716, 0, "
-                          "Earth-Moon Barycenter\r\n";
+const char* const EARTH =
+    "2460000.5, 0.0167086, 0.00005, 102.94719, 0.0, 1.00000011, 357.51716, 0, "
+    "Earth-Moon Barycenter\r\n";
 
 // Bodies that push the orbit model, the grid scan, the refinement, the projection and the
 // labels to their edges, and records the reader has to skip.
@@ -56,10 +57,10 @@ std::string AwkwardCatalog() {
   t += "0.1, 1, 1, 1, 1.3, 1, \r\n";  // no name
   t += "0.4, 7, 8, 9, 2.2, 10, Twin\r\n";
   t += "0.4, 7, 8, 9, 2.3, 10, Twin\r\n";
-  t += "1.5, 7, 8, 9, 2.3, 10, (13) Hyperbolic\r\n";  // skipped by the reader
-  t += "0.4, 7, 8, 9, 0, 10, (14) No size\r\n";        // skipped
+  t += "1.5, 7, 8, 9, 2.3, 10, (13) Hyperbolic\r\n";    // skipped by the reader
+  t += "0.4, 7, 8, 9, 0, 10, (14) No size\r\n";         // skipped
   t += "0.4, 7, 8, 9, -2, 10, (15) Negative size\r\n";  // skipped
-  t += "0.4, 1e999, 8, 9, 2, 10, (16) Infinite\r\n";   // skipped
+  t += "0.4, 1e999, 8, 9, 2, 10, (16) Infinite\r\n";    // skipped
   return t;
 }
 
@@ -88,12 +89,18 @@ enum class Catalog { Awkward, Circle, Empty, OneBody, BrokenReference, Missing }
 
 std::string CatalogText(Catalog c) {
   switch (c) {
-    case Catalog::Awkward: return AwkwardCatalog();
-    case Catalog::Circle: return CircleCatalog();
-    case Catalog::Empty: return EmptyCatalog();
-    case Catalog::OneBody: return OneBodyCatalog();
-    case Catalog::BrokenReference: return BrokenReferenceCatalog();
-    case Catalog::Missing: break;
+    case Catalog::Awkward:
+      return AwkwardCatalog();
+    case Catalog::Circle:
+      return CircleCatalog();
+    case Catalog::Empty:
+      return EmptyCatalog();
+    case Catalog::OneBody:
+      return OneBodyCatalog();
+    case Catalog::BrokenReference:
+      return BrokenReferenceCatalog();
+    case Catalog::Missing:
+      break;
   }
   return {};
 }
@@ -148,9 +155,10 @@ class Watchdog {
         seen = now;
         since = std::chrono::steady_clock::now();
       } else if (std::chrono::steady_clock::now() - since > limit_) {
-        std::fprintf(stderr, "monkey seed %llu: no event taken for %lld s after %lld events: hang\n",
-                     static_cast<unsigned long long>(seed_),
-                     static_cast<long long>(limit_.count()), static_cast<long long>(now));
+        std::fprintf(stderr,
+                     "monkey seed %llu: no event taken for %lld s after %lld events: hang\n",
+                     static_cast<unsigned long long>(seed_), static_cast<long long>(limit_.count()),
+                     static_cast<long long>(now));
         std::abort();
       }
     }
@@ -169,8 +177,7 @@ class Watchdog {
 // Checks after every run
 
 const std::vector<std::string> EXIT_SEQUENCE = {"GfxWindow(1)", "ConsoleWindow(3)",
-                                                "SetConsoleSize(80,25)",
-                                                "SetTextCursorVisible(1)"};
+                                                "SetConsoleSize(80,25)", "SetTextCursorVisible(1)"};
 
 std::uint32_t Le32(const std::string& b, std::size_t at) {
   return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
@@ -195,8 +202,8 @@ struct Bmp {
 
   // 0xRRGGBB at (x, y), which must lie inside.
   std::uint32_t At(int x, int y) const {
-    const std::size_t at = 54 + row * static_cast<std::size_t>(height - 1 - y) +
-                           static_cast<std::size_t>(x) * 3;
+    const std::size_t at =
+        54 + row * static_cast<std::size_t>(height - 1 - y) + static_cast<std::size_t>(x) * 3;
     return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16 |
            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8 |
            static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]));
@@ -219,9 +226,9 @@ void ExpectWholeBmp(const fs::path& p, Bmp& bmp) {
   ASSERT_EQ(b.size(), 54 + bmp.row * static_cast<std::size_t>(bmp.height));
 }
 
-// The pictures of the last map entry, if any since the last look: both whole, and the right side of the map's frame
-// (x = 34 + W, y = 27 .. 27 + W) black but for at most two pixels, where the arms of the
-// two crosses may end on it.
+// The pictures of the last map entry, if any since the last look: both whole, and the right side of
+// the map's frame (x = 34 + W, y = 27 .. 27 + W) black but for at most two pixels, where the arms
+// of the two crosses may end on it.
 void ExpectMapPictures(const fs::path& dir, int W) {
   if (!fs::exists(dir / "Orbdis.bmp")) return;
   ASSERT_TRUE(fs::exists(dir / "Orbits.bmp"));
@@ -282,8 +289,8 @@ void PlayOneRun(const MonkeyCase& c, const fs::path& dir, const DriverOptions& o
   try {
     code = RunDriver(platform, *state, options);
   } catch (const std::exception& e) {
-    FAIL() << c.name << " run " << run << ": " << e.what() << "; last events: "
-           << console.RecentEvents();
+    FAIL() << c.name << " run " << run << ": " << e.what()
+           << "; last events: " << console.RecentEvents();
   }
   SCOPED_TRACE(std::string(c.name) + " run " + std::to_string(run) +
                ", last events: " + console.RecentEvents());
@@ -302,11 +309,12 @@ void PlayOneRun(const MonkeyCase& c, const fs::path& dir, const DriverOptions& o
 }
 
 void Report(const MonkeyCase& c, const Totals& t) {
-  std::printf("%s: %d events, %d runs (%d closed), %d width lists, %d body lists, %d maps (%d "
-              "left by the right button), %d help boxes, %d animation frames\n",
-              c.name, t.fed, t.runs, t.closedWindows, t.screens.widthLists, t.screens.bodyLists,
-              t.screens.mapEntries, t.screens.mapToBodyList, t.screens.helpBoxes,
-              t.screens.animationFrames);
+  std::printf(
+      "%s: %d events, %d runs (%d closed), %d width lists, %d body lists, %d maps (%d "
+      "left by the right button), %d help boxes, %d animation frames\n",
+      c.name, t.fed, t.runs, t.closedWindows, t.screens.widthLists, t.screens.bodyLists,
+      t.screens.mapEntries, t.screens.mapToBodyList, t.screens.helpBoxes,
+      t.screens.animationFrames);
 }
 
 class Monkey : public ::testing::TestWithParam<MonkeyCase> {};
