@@ -253,11 +253,12 @@ struct Canvas::Impl {
     spare = nullptr;
   }
 
+  // Ending a picture that was never begun shows nothing new: an idle loop that repeats
+  // GfxWindow(3) must not make the window present the same picture again.
   void Unfreeze() {
-    if (frozen != nullptr) {
-      if (spare != nullptr) cairo_surface_destroy(spare);
-      spare = frozen;
-    }
+    if (frozen == nullptr) return;
+    if (spare != nullptr) cairo_surface_destroy(spare);
+    spare = frozen;
     frozen = nullptr;
     ++generation;
   }

@@ -128,6 +128,29 @@ TEST_F(CanvasShow, ResizeWhileBuildingKeepsBuilding) {
   EXPECT_EQ(CountOf(canvas, BLACK), 4);
 }
 
+TEST_F(CanvasShow, ThreeWithoutTwoLeavesTheShownPictureUnchanged) {
+  canvas.DrawLine(0, 2, 15, 2);
+  const auto drawn = canvas.ShownGeneration();
+  for (int pass = 0; pass < 5; ++pass) canvas.GfxWindow(3);  // an idle loop's passes
+  EXPECT_EQ(canvas.ShownGeneration(), drawn);
+  EXPECT_EQ(CountOf(canvas, BLACK), 16);
+
+  canvas.GfxWindow(2);
+  canvas.DrawPixel(0, 0, RED);
+  canvas.GfxWindow(3);  // a real picture still counts once
+  const auto shown = canvas.ShownGeneration();
+  EXPECT_GT(shown, drawn);
+  EXPECT_EQ(canvas.ShownPixel(0, 0), RED);
+  canvas.GfxWindow(3);
+  EXPECT_EQ(canvas.ShownGeneration(), shown);
+
+  canvas.DrawPixel(1, 0, RED);  // drawing outside 2..3 counts at once, not at a later 3
+  const auto direct = canvas.ShownGeneration();
+  EXPECT_GT(direct, shown);
+  canvas.GfxWindow(3);
+  EXPECT_EQ(canvas.ShownGeneration(), direct);
+}
+
 TEST_F(CanvasShow, ShownDataIsCairoArgbOfTheShownPixels) {
   canvas.DrawPixel(2, 1, RgbColour(0x12, 0x34, 0x56));
   const auto* row =
