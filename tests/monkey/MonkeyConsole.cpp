@@ -119,17 +119,17 @@ void MonkeyConsole::Feed(ScriptEvent e, std::string description) {
 ScriptEvent MonkeyConsole::RandomKey(std::string& description) {
   std::string key;
   const int kind = Uniform(0, 99);
-  if (kind < 34) {
+  if (kind < 38) {
     key = keys::Ordinary(COMMAND_KEYS[Uniform(0, static_cast<int>(COMMAND_KEYS.size()) - 1)]);
-  } else if (kind < 58) {
+  } else if (kind < 61) {
     key = keys::Ordinary(OTHER_KEYS[Uniform(0, static_cast<int>(OTHER_KEYS.size()) - 1)]);
-  } else if (kind < 62) {
+  } else if (kind < 64) {
     key = keys::Ordinary(keys::ENTER);
-  } else if (kind < 85) {
+  } else if (kind < 87) {
     key = keys::Extended(KNOWN_SCANS[Uniform(0, static_cast<int>(std::size(KNOWN_SCANS)) - 1)]);
-  } else if (kind < 88) {
+  } else if (kind < 90) {
     key = keys::Extended(static_cast<unsigned char>(Uniform(0, 255)));
-  } else if (kind < 97) {
+  } else if (kind < 96) {
     key = keys::MousePress(Uniform(0, 1) == 0 ? keys::MOUSE_LEFT : keys::MOUSE_RIGHT);
   } else if (kind < 98) {
     key = keys::MousePress(Uniform(3, 5));  // a button the screens do not use
@@ -217,11 +217,17 @@ std::string MonkeyConsole::ReadKey() {
   return inner_.ReadKey();
 }
 
+// Mostly a key; sometimes a pause and then no key at all (the window closed instead).
 void MonkeyConsole::WaitForKey() {
   if (Spend()) {
-    std::string description;
-    ScriptEvent e = RandomKey(description);
-    Feed(std::move(e), description);
+    if (Chance(0.15)) {
+      const int polls = Uniform(1, 3);
+      Feed(ScriptEvent::Idle(polls), "idle:" + std::to_string(polls));
+    } else {
+      std::string description;
+      ScriptEvent e = RandomKey(description);
+      Feed(std::move(e), description);
+    }
   }
   inner_.WaitForKey();
 }
