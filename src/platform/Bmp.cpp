@@ -49,17 +49,20 @@ std::string EncodeBmp24(const std::uint32_t* pixels, int width, int height, int 
   std::string out;
   out.reserve(FILE_HEADER_SIZE + INFO_HEADER_SIZE + imageBytes);
   PutHeaders(out, width, height, imageBytes);
+  const std::size_t headerBytes = out.size();
+  out.resize(headerBytes + imageBytes, '\0');  // row padding stays zero
+  char* dst = out.data() + headerBytes;
   const auto* base = reinterpret_cast<const unsigned char*>(pixels);
-  for (int y = height - 1; y >= 0; --y) {
+  for (int y = height - 1; y >= 0; --y, dst += rowBytes) {
     const auto* row =
         reinterpret_cast<const std::uint32_t*>(base + static_cast<std::size_t>(y) * strideBytes);
-    for (int x = 0; x < width; ++x) {
+    char* d = dst;
+    for (int x = 0; x < width; ++x, d += 3) {
       const std::uint32_t p = row[x];
-      out.push_back(static_cast<char>(p & 0xFF));          // blue
-      out.push_back(static_cast<char>((p >> 8) & 0xFF));   // green
-      out.push_back(static_cast<char>((p >> 16) & 0xFF));  // red
+      d[0] = static_cast<char>(p & 0xFF);          // blue
+      d[1] = static_cast<char>((p >> 8) & 0xFF);   // green
+      d[2] = static_cast<char>((p >> 16) & 0xFF);  // red
     }
-    out.append(rowBytes - static_cast<std::size_t>(width) * 3, '\0');
   }
   return out;
 }
