@@ -381,6 +381,42 @@ close_on() {
   [ -s "$work/close.err" ] && sed 's/^/  /' "$work/close.err" | head -20
 }
 
+# found_at LABEL START-DIR PICTURE-DIR: moidview started in START-DIR without KORIX12DIR
+# finds the catalogue, and its map writes the pictures into PICTURE-DIR.
+found_at() {
+  local label=$1 start=$2 pictures=$3 w
+  (cd "$start" && exec env -u KORIX12DIR "$bin") </dev/null >"$work/found.out" 2>"$work/found.err" &
+  app_pid=$!
+  w=$(find_window)
+  if [ -z "$w" ]; then fail "$label: no window"; wait_exit 1; return; fi
+  settled "$w"
+  keys "$w" Return
+  wait_size "$w" "$(console_size 432)" >/dev/null
+  settled "$w"
+  keys "$w" Return
+  settled "$w"
+  enter_map "$label: the catalogue is found and the map" "$pictures" keys "$w" space
+  keys "$w" Escape
+  expect_exit "$label"
+}
+
+# The catalogue beside a KORIX121.EXE in the start directory, names in lower case; and the
+# catalogue in the parent of a directory whose name ends in USERDATA.
+discovery() {
+  local dir
+  dir=$(mktemp -d -p "$work")
+  cp "$root/share/ELEMENTS.DAT" "$dir/elements.dat"
+  : >"$dir/korix121.exe"
+  found_at "korix121.exe and elements.dat in the start directory" "$dir" "$dir"
+  dir=$(catalogue_dir)
+  mkdir "$dir/MyUserData"
+  found_at "started in MyUserData below the catalogue" "$dir/MyUserData" "$dir/MyUserData"
+  dir=$(catalogue_dir)
+  mkdir "$dir/userdata"
+  : >"$dir/KORIX121.EXE"
+  found_at "a userdata folder in the start directory" "$dir" "$dir/userdata"
+}
+
 for f in "$bin" "$tool" "$closer"; do
   [ -x "$f" ] || { echo "missing $f (build first)"; exit 1; }
 done
@@ -392,6 +428,7 @@ close_on "the orbit view" Return / Return
 close_on "the animated orbit view" Return / Return / m
 close_on "the help box" Return / Return / F1
 close_on "the paused orbit view" Return / Return / m p
+discovery
 close_on "the map" Return / Return / space
 
 echo "user walk: $passed passed, $failed failed"
