@@ -369,8 +369,10 @@ close_on() {
   group=()
   for k in "$@" /; do
     if [ "$k" = / ]; then
-      keys "$w" "${group[@]}"
-      settled "$w" 5
+      if [ ${#group[@]} -gt 0 ]; then
+        keys "$w" "${group[@]}"
+        settled "$w" 5
+      fi
       group=()
     else
       group+=("$k")
@@ -423,13 +425,15 @@ done
 
 start_xvfb
 walk
+close_on "the width list"
 close_on "the asteroid list" Return
 close_on "the orbit view" Return / Return
 close_on "the animated orbit view" Return / Return / m
 close_on "the help box" Return / Return / F1
 close_on "the paused orbit view" Return / Return / m p
-discovery
 close_on "the map" Return / Return / space
+close_on "the width list after the map" Return / Return / space / Down
+discovery
 
 echo "user walk: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
