@@ -24,7 +24,8 @@ Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 unset WAYLAND_DISPLAY
 
 # cpu_ticks PID: user + system clock ticks so far.

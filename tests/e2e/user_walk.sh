@@ -48,7 +48,8 @@ start_xvfb() {
   if [ ! -s "$work/display" ]; then
     echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1
   fi
-  export DISPLAY=":$(head -n1 "$work/display")"
+  DISPLAY=":$(head -n1 "$work/display")"
+  export DISPLAY
   unset WAYLAND_DISPLAY
 }
 
