@@ -17,20 +17,9 @@ work=$(mktemp -d)
 # little at exit where no suppression can name them.
 export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
-passed=0
-failed=0
-xvfb_pid=""
-app_pid=""
+# shellcheck source=tests/e2e/x11_harness.sh
+. "$root/tests/e2e/x11_harness.sh"
 
-cleanup() {
-  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-pass() { echo "ok - $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL - $1"; failed=$((failed + 1)); }
 # check LABEL COMMAND...: passes when the command succeeds.
 check() {
   local label=$1
@@ -38,45 +27,11 @@ check() {
   if "$@"; then pass "$label"; else fail "$label"; fi
 }
 
-start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  if [ ! -s "$work/display" ]; then
-    echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1
-  fi
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY
-  unset WAYLAND_DISPLAY
-}
-
 # start_app NAME DIR: moidview in DIR on the catalogue of DIR, stdin from /dev/null.
 start_app() {
   local name=$1 dir=$2
   (cd "$dir" && exec env KORIX12DIR="$dir" "$bin") </dev/null >"$work/$name.out" 2>"$work/$name.err" &
   app_pid=$!
-}
-
-# wait_exit SECONDS: the app's exit code, or 124 after killing it when it did not end.
-wait_exit() {
-  local pid=$app_pid rc
-  for _ in $(seq $(($1 * 10))); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    app_pid=""
-    return 124
-  fi
-  wait "$pid"
-  rc=$?
-  app_pid=""
-  return $rc
 }
 
 # expect_exit LABEL: the app ends within 20 s with code 0.

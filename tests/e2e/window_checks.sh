@@ -10,34 +10,8 @@ bin=$build/src/moidview
 demo=$build/tests/sdl_list_demo
 closer=$build/tests/x11_close_window
 work=$(mktemp -d)
-passed=0
-failed=0
-xvfb_pid=""
-app_pid=""
-
-cleanup() {
-  [ -n "$app_pid" ] && kill -9 "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-pass() { echo "ok - $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL - $1"; failed=$((failed + 1)); }
-
-start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  if [ ! -s "$work/display" ]; then
-    echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1
-  fi
-  export DISPLAY=":$(head -n1 "$work/display")"
-  unset WAYLAND_DISPLAY
-}
+# shellcheck source=tests/e2e/x11_harness.sh
+. "$root/tests/e2e/x11_harness.sh"
 
 # start_app NAME DIR COMMAND...: runs the command in DIR with stdin from /dev/null.
 start_app() {
@@ -45,25 +19,6 @@ start_app() {
   shift 2
   (cd "$dir" && exec "$@") </dev/null >"$work/$name.out" 2>"$work/$name.err" &
   app_pid=$!
-}
-
-# wait_exit SECONDS: the app's exit code, or 124 after killing it when it did not end.
-wait_exit() {
-  local pid=$app_pid rc
-  for _ in $(seq $(($1 * 10))); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$pid" 2>/dev/null; then
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    app_pid=""
-    return 124
-  fi
-  wait "$pid"
-  rc=$?
-  app_pid=""
-  return $rc
 }
 
 # find_window TITLE: the id of the visible window with exactly this title (waits 20 s).
