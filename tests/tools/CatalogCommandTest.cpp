@@ -5,26 +5,13 @@
 #include <vector>
 
 #include "data/TempDirectory.h"
+#include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 
 namespace moid::tools {
 namespace {
 
-struct CommandRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-CommandRun RunCatalog(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  CommandRun run;
-  run.code = RunCatalogCommand(args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
+CommandRun RunCatalog(const std::vector<std::string>& args) { return RunCommand(RunCatalogCommand, args); }
 
 const std::string HEADER =
     "index\teccentricity\tinclination\tperihelionArgument\tascendingNode\tsemiMajorAxis\t"

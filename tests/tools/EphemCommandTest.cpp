@@ -6,32 +6,13 @@
 #include <vector>
 
 #include "data/TempDirectory.h"
+#include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 
 namespace moid::tools {
 namespace {
 
-struct CommandRun {
-  int code = -1;
-  std::string out, err;
-};
-
-CommandRun RunEphem(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  CommandRun run;
-  run.code = RunEphemCommand(args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
-
-std::vector<std::string> Split(const std::string& text, char sep) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream in(text);
-  while (std::getline(in, part, sep)) parts.push_back(part);
-  return parts;
-}
+CommandRun RunEphem(const std::vector<std::string>& args) { return RunCommand(RunEphemCommand, args); }
 
 constexpr double kPi = 3.14159265358979323846;
 const std::string HEADER = "jd\tdate\tearthX\tearthY\tearthZ\tbodyX\tbodyY\tbodyZ\tdistanceAu";

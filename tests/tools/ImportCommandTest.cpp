@@ -9,6 +9,7 @@
 
 #include "data/CatalogReader.h"
 #include "data/TempDirectory.h"
+#include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
 #include "tools/ImportTestSupport.h"
@@ -20,23 +21,6 @@ using testing::ReadBytes;
 using testing::SamplePath;
 
 constexpr double K_DEGREES_PER_DAY = 0.985607668601424903218332618290;
-
-struct CommandRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-CommandRun RunCommand(int (*command)(const std::vector<std::string>&, std::ostream&, std::ostream&),
-               const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  CommandRun run;
-  run.code = command(args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
 
 CommandRun Import(const std::vector<std::string>& args) { return RunCommand(RunImportCommand, args); }
 

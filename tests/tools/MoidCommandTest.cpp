@@ -6,33 +6,14 @@
 #include <vector>
 
 #include "data/TempDirectory.h"
+#include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 #include "tools/OrbitCommandSupport.h"
 
 namespace moid::tools {
 namespace {
 
-struct CommandRun {
-  int code = -1;
-  std::string out, err;
-};
-
-CommandRun RunMoid(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  CommandRun run;
-  run.code = RunMoidCommand(args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
-
-std::vector<std::string> Split(const std::string& text, char sep) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream in(text);
-  while (std::getline(in, part, sep)) parts.push_back(part);
-  return parts;
-}
+CommandRun RunMoid(const std::vector<std::string>& args) { return RunCommand(RunMoidCommand, args); }
 
 const std::string HEADER =
     "index\tname\tmoidAu\tmoidGm\tlongitudeDeg\tgridMinEarthIndex\tgridMinAsteroidIndex\t"

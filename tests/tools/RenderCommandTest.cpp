@@ -10,25 +10,13 @@
 
 #include "data/TempDirectory.h"
 #include "platform/Colour.h"
+#include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 
 namespace moid::tools {
 namespace {
 
-struct CommandRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-CommandRun Render(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  CommandRun run;
-  run.code = RunRenderCommand(args, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
+CommandRun Render(const std::vector<std::string>& args) { return RunCommand(RunRenderCommand, args); }
 
 // The Earth on the unit circle, bodies on circles of radius 2 (node and perihelion at 0).
 const std::string CIRCLES =
