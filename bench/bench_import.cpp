@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "tools/Commands.h"
-#include "tools/ImportMpcorb.h"
+#include "sources/MpcorbReader.h"
 #include "tools/ImportSelection.h"
 
 namespace {
@@ -53,7 +53,7 @@ void BM_ReadMpcorbLines(benchmark::State& state) {
   for (auto _ : state) {
     std::istringstream in(text);
     moid::tools::BodyCollector collector({});
-    moid::tools::ReadMpcorb(in, collector);
+    moid::sources::ReadMpcorb(in, collector);
     benchmark::DoNotOptimize(collector.Result().bodiesRead);
   }
   state.SetItemsProcessed(state.iterations() * lines);

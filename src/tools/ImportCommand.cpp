@@ -11,10 +11,8 @@
 #include "platform/process/TerminalQuery.h"
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
-#include "tools/ImportMpcorb.h"
 #include "tools/ImportOptions.h"
 #include "tools/ImportProgress.h"
-#include "tools/ImportSbdb.h"
 #include "tools/ImportSelection.h"
 #include "tools/ImportWriter.h"
 #include "tools/ToolText.h"
@@ -31,22 +29,14 @@ std::string Plural(long count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-SourceFormat FormatOf(const ImportOptions& options, std::istream& in) {
-  if (options.format != SourceFormat::Detect) return options.format;
+sources::SourceFormat FormatOf(const ImportOptions& options, std::istream& in) {
+  if (options.format != sources::SourceFormat::Detect) return options.format;
   std::string head(FORMAT_SNIFF_BYTES, '\0');
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<std::size_t>(in.gcount()));
   in.clear();
   in.seekg(0);
-  return DetectFormat(head);
-}
-
-SourceFailure ReadSource(SourceFormat format, std::istream& in, SourceVisitor& bodies) {
-  switch (format) {
-    case SourceFormat::SbdbJson: return ReadSbdbJson(in, bodies);
-    case SourceFormat::SbdbCsv: return ReadSbdbCsv(in, bodies);
-    default: return ReadMpcorb(in, bodies);
-  }
+  return sources::DetectFormat(head);
 }
 
 // Where a line is: "line 12", or "FILE: line 12" when several inputs are read.
@@ -64,14 +54,14 @@ bool ReadInput(const std::string& input, const ImportOptions& options, BodyColle
     err << PREFIX << input << ": cannot be read\n";
     return false;
   }
-  const SourceFormat format = FormatOf(options, in);
-  formatName = FormatName(format);
+  const sources::SourceFormat format = FormatOf(options, in);
+  formatName = sources::FormatName(format);
   const std::uintmax_t size = std::filesystem::file_size(input, ignored);
   const bool showProgress = !ignored && size >= LARGE_INPUT_BYTES &&
                             process::StandardErrorIsTerminal();
   ProgressLine progress(err, std::string(PREFIX) + "reading " + input, showProgress ? size : 0);
   collector.StartSource(input, [&progress](std::uint64_t bytes) { progress.Update(bytes); });
-  const SourceFailure failure = ReadSource(format, in, collector);
+  const sources::SourceFailure failure = sources::ReadSource(format, in, collector);
   progress.Finish();
   collector.StartSource(input, {});
   if (failure.empty()) return true;
@@ -84,7 +74,7 @@ void ReportProblems(const Collection& c, const ImportOptions& options, std::ostr
   const std::size_t listed =
       options.verbose ? c.problems.size() : std::min(c.problems.size(), LISTED_PROBLEMS);
   for (std::size_t i = 0; i < listed; ++i) {
-    const SourceProblem& problem = c.problems[i];
+    const sources::SourceProblem& problem = c.problems[i];
     err << PREFIX << Where(problem.source, problem.line, several) << ": " << problem.message
         << '\n';
   }
@@ -152,7 +142,7 @@ int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostre
   }
   std::vector<ElementRecord> records;
   records.reserve(c.kept.size());
-  for (const SourceBody& body : c.kept) records.push_back(RecordAtEpoch(body, epochJd));
+  for (const sources::SourceBody& body : c.kept) records.push_back(RecordAtEpoch(body, epochJd));
   const std::string text = CatalogText(epochJd, earth, records);
   if (!process::WriteFileAtomically(options.output, text)) {
     err << PREFIX << options.output << ": cannot be written\n";

@@ -1,7 +1,7 @@
 #include "tools/ImportEarth.h"
 
-#include "tools/ImportEpoch.h"
-#include "tools/ImportPacked.h"
+#include "sources/Epoch.h"
+#include "sources/PackedForms.h"
 
 namespace moid::tools {
 namespace {
@@ -33,16 +33,16 @@ ElementRecord EarthMoonBarycentreAt(double epochJd) {
   ElementRecord earth;
   earth.eccentricity = ECCENTRICITY.At(t);
   earth.inclination = INCLINATION.At(t);
-  earth.perihelionArgument = ReduceDegrees(perihelion - node);
+  earth.perihelionArgument = sources::ReduceDegrees(perihelion - node);
   earth.ascendingNode = node;
   earth.semiMajorAxis = SEMI_MAJOR_AXIS.At(t);
-  earth.meanAnomaly = ReduceDegrees(MEAN_LONGITUDE.At(t) - perihelion);
+  earth.meanAnomaly = sources::ReduceDegrees(MEAN_LONGITUDE.At(t) - perihelion);
   earth.name = "Earth";
   return earth;
 }
 
 bool WithinMeanElementSpan(double epochJd) {
-  return epochJd >= JulianDayOfDate(1800, 1, 1) && epochJd < JulianDayOfDate(2051, 1, 1);
+  return epochJd >= sources::JulianDayOfDate(1800, 1, 1) && epochJd < sources::JulianDayOfDate(2051, 1, 1);
 }
 
 }  // namespace moid::tools

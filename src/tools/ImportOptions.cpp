@@ -2,8 +2,7 @@
 
 #include <charconv>
 
-#include "tools/ImportDecimal.h"
-#include "tools/ImportNames.h"
+#include "sources/Decimal.h"
 
 namespace moid::tools {
 
@@ -23,13 +22,6 @@ const char* const IMPORT_USAGE =
 
 namespace {
 
-std::optional<SourceFormat> FormatNamed(std::string_view name) {
-  if (name == "mpcorb") return SourceFormat::Mpcorb;
-  if (name == "sbdb-json") return SourceFormat::SbdbJson;
-  if (name == "sbdb-csv") return SourceFormat::SbdbCsv;
-  return std::nullopt;
-}
-
 std::optional<long> PositiveCount(const std::string& text) {
   long value = 0;
   const char* end = text.data() + text.size();
@@ -41,11 +33,11 @@ std::optional<long> PositiveCount(const std::string& text) {
 // Takes the value of an option that has one; the error when it is missing or wrong.
 std::string TakeValue(const std::string& option, const std::string& value, ImportOptions& o) {
   if (option == "--format") {
-    const std::optional<SourceFormat> format = FormatNamed(value);
+    const std::optional<sources::SourceFormat> format = sources::FormatNamed(value);
     if (!format) return "--format takes mpcorb, sbdb-json or sbdb-csv, not \"" + value + "\"";
     o.format = *format;
   } else if (option == "--epoch") {
-    o.epochJd = ParseDecimal(value);
+    o.epochJd = sources::ParseDecimal(value);
     if (!o.epochJd) return "--epoch takes a Julian day, not \"" + value + "\"";
   } else if (option == "--limit") {
     o.filters.limit = PositiveCount(value);
@@ -97,24 +89,6 @@ ImportOptionsParse ParseImportOptions(const std::vector<std::string>& args) {
   parse.error = CheckComplete(options);
   if (parse.error.empty()) parse.options = std::move(options);
   return parse;
-}
-
-SourceFormat DetectFormat(std::string_view head) {
-  if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
-  const std::size_t first = head.find_first_not_of(" \t\r\n");
-  if (first != std::string_view::npos && head[first] == '{') return SourceFormat::SbdbJson;
-  const std::string_view line = head.substr(0, head.find('\n'));
-  const bool namesFields = ContainsIgnoringCase(line, "full_name") || ContainsIgnoringCase(line, "pdes");
-  if (line.find(',') != std::string_view::npos && namesFields) return SourceFormat::SbdbCsv;
-  return SourceFormat::Mpcorb;
-}
-
-std::string_view FormatName(SourceFormat format) {
-  switch (format) {
-    case SourceFormat::SbdbJson: return "SBDB JSON";
-    case SourceFormat::SbdbCsv: return "SBDB CSV";
-    default: return "MPCORB";
-  }
 }
 
 }  // namespace moid::tools

@@ -4,15 +4,14 @@
 #include <string_view>
 #include <vector>
 
+#include "sources/SourceFormat.h"
 #include "tools/ImportSelection.h"
 
 // The command line of moidtool import.
 namespace moid::tools {
 
-enum class SourceFormat { Detect, Mpcorb, SbdbJson, SbdbCsv };
-
 struct ImportOptions {
-  SourceFormat format = SourceFormat::Detect;
+  sources::SourceFormat format = sources::SourceFormat::Detect;
   std::optional<double> epochJd;  // the common epoch; by default the inputs' most common one
   ImportFilters filters;
   bool verbose = false;
@@ -27,13 +26,6 @@ struct ImportOptionsParse {
 };
 
 ImportOptionsParse ParseImportOptions(const std::vector<std::string>& args);
-
-// The format of an input from its first bytes: a JSON object, a CSV line of field names that
-// names full_name or pdes, or else the Minor Planet Center's fixed columns.
-SourceFormat DetectFormat(std::string_view head);
-
-// "MPCORB", "SBDB JSON", "SBDB CSV".
-std::string_view FormatName(SourceFormat format);
 
 extern const char* const IMPORT_USAGE;
 

@@ -5,28 +5,28 @@
 
 #include "data/BodyCheck.h"
 #include "data/ElementRecord.h"
-#include "tools/ImportNames.h"
+#include "sources/BodyNames.h"
 
 namespace moid::tools {
 namespace {
 
 struct NamedValue {
   const char* name;
-  std::optional<double> SourceBody::*member;
+  std::optional<double> sources::SourceBody::*member;
 };
 
 constexpr std::array<NamedValue, 7> REQUIRED_VALUES = {{
-    {"epoch", &SourceBody::epochJd},
-    {"eccentricity", &SourceBody::eccentricity},
-    {"inclination", &SourceBody::inclination},
-    {"argument of perihelion", &SourceBody::perihelionArgument},
-    {"longitude of the ascending node", &SourceBody::ascendingNode},
-    {"semi-major axis", &SourceBody::semiMajorAxis},
-    {"mean anomaly", &SourceBody::meanAnomaly},
+    {"epoch", &sources::SourceBody::epochJd},
+    {"eccentricity", &sources::SourceBody::eccentricity},
+    {"inclination", &sources::SourceBody::inclination},
+    {"argument of perihelion", &sources::SourceBody::perihelionArgument},
+    {"longitude of the ascending node", &sources::SourceBody::ascendingNode},
+    {"semi-major axis", &sources::SourceBody::semiMajorAxis},
+    {"mean anomaly", &sources::SourceBody::meanAnomaly},
 }};
 
-std::string MissingValues(const SourceBody& body) {
-  std::string missing = CatalogName(body.name).empty() ? "name" : "";
+std::string MissingValues(const sources::SourceBody& body) {
+  std::string missing = sources::CatalogName(body.name).empty() ? "name" : "";
   for (const NamedValue& value : REQUIRED_VALUES) {
     if (body.*value.member) continue;
     missing += (missing.empty() ? "" : ", ") + std::string(value.name);
@@ -34,7 +34,7 @@ std::string MissingValues(const SourceBody& body) {
   return missing;
 }
 
-ElementRecord ElementsOf(const SourceBody& body) {
+ElementRecord ElementsOf(const sources::SourceBody& body) {
   ElementRecord record;
   record.eccentricity = *body.eccentricity;
   record.inclination = *body.inclination;
@@ -47,7 +47,7 @@ ElementRecord ElementsOf(const SourceBody& body) {
 
 }  // namespace
 
-std::string WhyNotHoldable(const SourceBody& body) {
+std::string WhyNotHoldable(const sources::SourceBody& body) {
   if (const std::string missing = MissingValues(body); !missing.empty()) {
     return "no " + missing;
   }
@@ -55,7 +55,7 @@ std::string WhyNotHoldable(const SourceBody& body) {
   return UndrawableReason(ElementsOf(body));
 }
 
-bool IsNearEarth(const SourceBody& body) {
+bool IsNearEarth(const sources::SourceBody& body) {
   if (body.nearEarth) return *body.nearEarth;
   const double perihelion = body.semiMajorAxis.value_or(0) * (1 - body.eccentricity.value_or(0));
   return perihelion < NEAR_EARTH_PERIHELION_AU;
@@ -65,7 +65,7 @@ BodyCollector::BodyCollector(ImportFilters filters, long capacity,
                              std::function<void(std::uint64_t)> progress)
     : filters_(std::move(filters)), capacity_(capacity), progress_(std::move(progress)) {}
 
-void BodyCollector::OnBody(SourceBody&& body) {
+void BodyCollector::OnBody(sources::SourceBody&& body) {
   ++result_.bodiesRead;
   if (std::string reason = WhyNotHoldable(body); !reason.empty()) {
     result_.dropped.push_back({body.line, body.name, std::move(reason), source_});
@@ -84,7 +84,7 @@ void BodyCollector::OnBody(SourceBody&& body) {
   }
 }
 
-void BodyCollector::OnProblem(SourceProblem&& problem) {
+void BodyCollector::OnProblem(sources::SourceProblem&& problem) {
   problem.source = source_;
   result_.problems.push_back(std::move(problem));
 }
@@ -98,9 +98,9 @@ void BodyCollector::OnProgress(std::uint64_t bytes) {
   if (progress_) progress_(bytes);
 }
 
-bool BodyCollector::PassesFilters(const SourceBody& body) const {
+bool BodyCollector::PassesFilters(const sources::SourceBody& body) const {
   if (filters_.nearEarthOnly && !IsNearEarth(body)) return false;
-  return ContainsIgnoringCase(body.name, filters_.nameContains);
+  return sources::ContainsIgnoringCase(body.name, filters_.nameContains);
 }
 
 }  // namespace moid::tools

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/ImportEpoch.h"
-#include "tools/ImportSource.h"
+#include "sources/Epoch.h"
+#include "sources/SourceBody.h"
 
 // Which of a source's bodies an imported catalogue takes.
 namespace moid::tools {
@@ -32,37 +32,37 @@ struct DroppedBody {
 
 // Why ELEMENTS.DAT cannot hold `body` (a missing value, not an ellipse, a semi-major axis
 // that is not positive); empty when it can.
-std::string WhyNotHoldable(const SourceBody& body);
+std::string WhyNotHoldable(const sources::SourceBody& body);
 
 // The source's own flag when it has one, else a perihelion distance below 1.3 AU.
-bool IsNearEarth(const SourceBody& body);
+bool IsNearEarth(const sources::SourceBody& body);
 
 // What a source gave, sorted: the bodies taken, in input order, and everything else counted.
 struct Collection {
-  std::vector<SourceBody> kept;
+  std::vector<sources::SourceBody> kept;
   std::vector<DroppedBody> dropped;
-  std::vector<SourceProblem> problems;
+  std::vector<sources::SourceProblem> problems;
   long bodiesRead = 0;   // bodies the source gave (lines with problems not counted)
   long filteredOut = 0;  // holdable bodies that did not pass --neo or --name-contains
   long beyondLimit = 0;  // passing bodies after --limit was reached
   long leftOut = 0;      // passing bodies beyond the catalogue's capacity
-  EpochTally epochs;     // the epochs of every holdable body
+  sources::EpochTally epochs;     // the epochs of every holdable body
 };
 
 // Sorts bodies into a Collection as a source reader finds them; keeps at most `capacity`.
-class BodyCollector final : public SourceVisitor {
+class BodyCollector final : public sources::SourceVisitor {
  public:
   explicit BodyCollector(ImportFilters filters, long capacity = MAX_IMPORTED_BODIES,
                          std::function<void(std::uint64_t)> progress = {});
-  void OnBody(SourceBody&& body) override;
-  void OnProblem(SourceProblem&& problem) override;
+  void OnBody(sources::SourceBody&& body) override;
+  void OnProblem(sources::SourceProblem&& problem) override;
   void OnProgress(std::uint64_t bytes) override;
   // Names the input that the next bodies and problems come from, and how to show progress.
   void StartSource(std::string name, std::function<void(std::uint64_t)> progress);
   const Collection& Result() const { return result_; }
 
  private:
-  bool PassesFilters(const SourceBody& body) const;
+  bool PassesFilters(const sources::SourceBody& body) const;
 
   ImportFilters filters_;
   long capacity_;

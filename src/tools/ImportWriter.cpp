@@ -1,7 +1,7 @@
 #include "tools/ImportWriter.h"
 
-#include "tools/ImportEpoch.h"
-#include "tools/ImportNames.h"
+#include "sources/Epoch.h"
+#include "sources/BodyNames.h"
 #include "tools/ToolText.h"
 
 namespace moid::tools {
@@ -20,7 +20,7 @@ void AppendElements(std::string& text, const ElementRecord& r) {
 
 }  // namespace
 
-ElementRecord RecordAtEpoch(const SourceBody& body, double epochJd) {
+ElementRecord RecordAtEpoch(const sources::SourceBody& body, double epochJd) {
   ElementRecord record;
   record.eccentricity = *body.eccentricity;
   record.inclination = *body.inclination;
@@ -28,8 +28,8 @@ ElementRecord RecordAtEpoch(const SourceBody& body, double epochJd) {
   record.ascendingNode = *body.ascendingNode;
   record.semiMajorAxis = *body.semiMajorAxis;
   record.meanAnomaly =
-      MeanAnomalyAt(*body.meanAnomaly, *body.semiMajorAxis, *body.epochJd, epochJd);
-  record.name = CatalogName(body.name);
+      sources::MeanAnomalyAt(*body.meanAnomaly, *body.semiMajorAxis, *body.epochJd, epochJd);
+  record.name = sources::CatalogName(body.name);
   return record;
 }
 
@@ -37,10 +37,10 @@ std::string CatalogText(double epochJd, const ElementRecord& reference,
                         const std::vector<ElementRecord>& bodies) {
   std::string text = NumberField(epochJd) + ",";
   AppendElements(text, reference);
-  text += "0," + NameField(reference.name) + "\r\n";
+  text += "0," + sources::NameField(reference.name) + "\r\n";
   for (const ElementRecord& body : bodies) {
     AppendElements(text, body);
-    text += NameField(body.name) + "\r\n";
+    text += sources::NameField(body.name) + "\r\n";
   }
   return text;
 }

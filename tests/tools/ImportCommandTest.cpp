@@ -12,13 +12,13 @@
 #include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
-#include "tools/ImportTestSupport.h"
+#include "sources/SourceTestSupport.h"
 
 namespace moid::tools {
 namespace {
 
-using testing::ReadBytes;
-using testing::SamplePath;
+using sources::testing::ReadBytes;
+using sources::testing::SamplePath;
 
 constexpr double K_DEGREES_PER_DAY = 0.985607668601424903218332618290;
 

@@ -5,12 +5,12 @@
 
 #include "tools/ImportOptions.h"
 #include "tools/ImportProgress.h"
-#include "tools/ImportTestSupport.h"
+#include "sources/SourceTestSupport.h"
 
 namespace moid::tools {
 namespace {
 
-using testing::SampleText;
+using sources::testing::SampleText;
 
 TEST(ImportOptions, EveryOption) {
   const ImportOptionsParse parse =
@@ -18,7 +18,7 @@ TEST(ImportOptions, EveryOption) {
                           "--name-contains", "Apo", "--verbose", "MPCORB.DAT", "-o", "out.dat"});
   ASSERT_TRUE(parse.options.has_value()) << parse.error;
   const ImportOptions& o = *parse.options;
-  EXPECT_EQ(o.format, SourceFormat::Mpcorb);
+  EXPECT_EQ(o.format, sources::SourceFormat::Mpcorb);
   EXPECT_EQ(o.epochJd, 2460800.5);
   EXPECT_EQ(o.filters.limit, 500);
   EXPECT_TRUE(o.filters.nearEarthOnly);
@@ -31,7 +31,7 @@ TEST(ImportOptions, EveryOption) {
 TEST(ImportOptions, Defaults) {
   const ImportOptionsParse parse = ParseImportOptions({"in.json", "--output", "E.DAT"});
   ASSERT_TRUE(parse.options.has_value());
-  EXPECT_EQ(parse.options->format, SourceFormat::Detect);
+  EXPECT_EQ(parse.options->format, sources::SourceFormat::Detect);
   EXPECT_EQ(parse.options->epochJd, std::nullopt);
   EXPECT_EQ(parse.options->filters.limit, std::nullopt);
   EXPECT_FALSE(parse.options->filters.nearEarthOnly);
@@ -52,16 +52,6 @@ TEST(ImportOptions, Errors) {
             "--format takes mpcorb, sbdb-json or sbdb-csv, not \"JSON\"");
   EXPECT_EQ(ParseImportOptions({"a", "-o", "c", "--all"}).error, "unknown option \"--all\"");
   EXPECT_TRUE(ParseImportOptions({"a", "-h"}).help);
-}
-
-TEST(ImportOptions, FormatFromTheFirstBytes) {
-  EXPECT_EQ(DetectFormat(SampleText("sbdb-sample.json")), SourceFormat::SbdbJson);
-  EXPECT_EQ(DetectFormat(SampleText("sbdb-sample.csv")), SourceFormat::SbdbCsv);
-  EXPECT_EQ(DetectFormat(SampleText("mpcorb-sample.dat")), SourceFormat::Mpcorb);
-  EXPECT_EQ(DetectFormat("\xEF\xBB\xBF \n {\"fields\": []}"), SourceFormat::SbdbJson);
-  EXPECT_EQ(DetectFormat("pdes,e,a\n"), SourceFormat::SbdbCsv);
-  EXPECT_EQ(DetectFormat("full_name e a\n"), SourceFormat::Mpcorb);  // no commas: not CSV
-  EXPECT_EQ(DetectFormat(""), SourceFormat::Mpcorb);
 }
 
 TEST(ImportProgress, PercentagesRewrittenInPlaceThenBlanked) {

@@ -9,8 +9,8 @@
 namespace moid::tools {
 namespace {
 
-SourceBody Body(const std::string& name, double e = 0.1, double a = 2.5, double epochJd = 2459800.5) {
-  SourceBody body;
+sources::SourceBody Body(const std::string& name, double e = 0.1, double a = 2.5, double epochJd = 2459800.5) {
+  sources::SourceBody body;
   body.name = name;
   body.epochJd = epochJd;
   body.eccentricity = e;
@@ -24,7 +24,7 @@ SourceBody Body(const std::string& name, double e = 0.1, double a = 2.5, double 
 
 std::vector<std::string> KeptNames(const Collection& c) {
   std::vector<std::string> names;
-  for (const SourceBody& body : c.kept) names.push_back(body.name);
+  for (const sources::SourceBody& body : c.kept) names.push_back(body.name);
   return names;
 }
 
@@ -35,30 +35,30 @@ TEST(ImportSelection, WhatElementsDatCannotHold) {
   EXPECT_EQ(WhyNotHoldable(Body("x", 1.2, -1.27)), "eccentricity 1.2 is not below 1 (not an ellipse)");
   EXPECT_EQ(WhyNotHoldable(Body("x", -0.1)), "eccentricity -0.1 is negative (not an ellipse)");
   EXPECT_EQ(WhyNotHoldable(Body("x", 0.1, 0.0)), "semi-major axis 0 AU is not positive");
-  SourceBody infinite = Body("x");
+  sources::SourceBody infinite = Body("x");
   infinite.inclination = std::numeric_limits<double>::infinity();
   EXPECT_EQ(WhyNotHoldable(infinite), "an element is not a finite number");
-  SourceBody noEpoch = Body("x");
+  sources::SourceBody noEpoch = Body("x");
   noEpoch.epochJd = std::numeric_limits<double>::quiet_NaN();
   EXPECT_EQ(WhyNotHoldable(noEpoch), "the epoch is not a finite number");
 }
 
 TEST(ImportSelection, MissingValuesAreNamed) {
-  SourceBody body = Body("");
+  sources::SourceBody body = Body("");
   body.meanAnomaly.reset();
   body.ascendingNode.reset();
   EXPECT_EQ(WhyNotHoldable(body), "no name, longitude of the ascending node, mean anomaly");
-  SourceBody noEpoch = Body("x");
+  sources::SourceBody noEpoch = Body("x");
   noEpoch.epochJd.reset();
   EXPECT_EQ(WhyNotHoldable(noEpoch), "no epoch");
   EXPECT_EQ(WhyNotHoldable(Body(" \r\n\x01 ")), "no name");  // nothing left to write
 }
 
 TEST(ImportSelection, NearEarthByFlagElseByPerihelion) {
-  SourceBody flagged = Body("x", 0.1, 2.5);
+  sources::SourceBody flagged = Body("x", 0.1, 2.5);
   flagged.nearEarth = true;
   EXPECT_TRUE(IsNearEarth(flagged));
-  SourceBody denied = Body("x", 0.5, 1.5);  // q = 0.75, but the source says no
+  sources::SourceBody denied = Body("x", 0.5, 1.5);  // q = 0.75, but the source says no
   denied.nearEarth = false;
   EXPECT_FALSE(IsNearEarth(denied));
   EXPECT_TRUE(IsNearEarth(Body("x", 0.5, 2.59)));   // q = 1.295

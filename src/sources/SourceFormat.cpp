@@ -1,0 +1,42 @@
+#include "sources/SourceFormat.h"
+
+#include "sources/BodyNames.h"
+#include "sources/MpcorbReader.h"
+#include "sources/SbdbReader.h"
+
+namespace moid::sources {
+
+std::optional<SourceFormat> FormatNamed(std::string_view name) {
+  if (name == "mpcorb") return SourceFormat::Mpcorb;
+  if (name == "sbdb-json") return SourceFormat::SbdbJson;
+  if (name == "sbdb-csv") return SourceFormat::SbdbCsv;
+  return std::nullopt;
+}
+
+SourceFormat DetectFormat(std::string_view head) {
+  if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
+  const std::size_t first = head.find_first_not_of(" \t\r\n");
+  if (first != std::string_view::npos && head[first] == '{') return SourceFormat::SbdbJson;
+  const std::string_view line = head.substr(0, head.find('\n'));
+  const bool namesFields = ContainsIgnoringCase(line, "full_name") || ContainsIgnoringCase(line, "pdes");
+  if (line.find(',') != std::string_view::npos && namesFields) return SourceFormat::SbdbCsv;
+  return SourceFormat::Mpcorb;
+}
+
+std::string_view FormatName(SourceFormat format) {
+  switch (format) {
+    case SourceFormat::SbdbJson: return "SBDB JSON";
+    case SourceFormat::SbdbCsv: return "SBDB CSV";
+    default: return "MPCORB";
+  }
+}
+
+SourceFailure ReadSource(SourceFormat format, std::istream& in, SourceVisitor& bodies) {
+  switch (format) {
+    case SourceFormat::SbdbJson: return ReadSbdbJson(in, bodies);
+    case SourceFormat::SbdbCsv: return ReadSbdbCsv(in, bodies);
+    default: return ReadMpcorb(in, bodies);
+  }
+}
+
+}  // namespace moid::sources

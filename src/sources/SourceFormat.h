@@ -1,0 +1,26 @@
+#pragma once
+#include <istream>
+#include <optional>
+#include <string_view>
+
+#include "sources/SourceBody.h"
+
+// The kinds of source catalogue the readers know, and telling them apart.
+namespace moid::sources {
+
+enum class SourceFormat { Detect, Mpcorb, SbdbJson, SbdbCsv };
+
+// The format a --format value names ("mpcorb", "sbdb-json", "sbdb-csv"); nullopt for others.
+std::optional<SourceFormat> FormatNamed(std::string_view name);
+
+// The format of an input from its first bytes: a JSON object, a CSV line of field names that
+// names full_name or pdes, or else the Minor Planet Center's fixed columns.
+SourceFormat DetectFormat(std::string_view head);
+
+// "MPCORB", "SBDB JSON", "SBDB CSV".
+std::string_view FormatName(SourceFormat format);
+
+// Reads `in` as `format` (MPCORB for Detect) into `bodies`.
+SourceFailure ReadSource(SourceFormat format, std::istream& in, SourceVisitor& bodies);
+
+}  // namespace moid::sources
