@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/process/DescriptorOutput.h"
+#include "tools/CheckedOutput.h"
 #include "tools/Commands.h"
 
 namespace moid::tools {
@@ -62,12 +64,23 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return command->run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
 }
 
+// Who speaks in a message about the output: "moidtool moid", or "moidtool" itself.
+std::string Speaker(const std::vector<std::string>& args) {
+  if (!args.empty() && FindSubcommand(args[0]) != nullptr) return "moidtool " + args[0];
+  return "moidtool";
+}
+
 }  // namespace
 }  // namespace moid::tools
 
 int main(int argc, char** argv) {
+  using namespace moid;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int code = moid::tools::RunTool(args, std::cout, std::cerr);
-  std::cout.flush();
-  return code;
+  process::IgnoreBrokenPipeSignal();
+  process::DescriptorOutput standardOutput(process::STANDARD_OUTPUT_DESCRIPTOR);
+  std::ostream out(&standardOutput);
+  const int code = tools::RunTool(args, out, std::cerr);
+  // A command that failed has said why; one that succeeded succeeded only if its output arrived.
+  if (code != 0) return code;
+  return tools::FinishOutput(out, std::cerr, tools::Speaker(args));
 }

@@ -12,6 +12,7 @@
 #include "orbit/ViewerMoid.h"
 #include "platform/process/TerminalQuery.h"
 #include "tools/BodySelector.h"
+#include "tools/CheckedOutput.h"
 #include "tools/Commands.h"
 #include "tools/OrbitCommandSupport.h"
 #include "tools/ToolText.h"
@@ -154,11 +155,14 @@ int RunMoidCommand(const std::vector<std::string>& args, std::ostream& out, std:
   std::vector<const ElementRecord*> bodies;
   for (int slot : slots) bodies.push_back(&catalog->bodies[static_cast<std::size_t>(slot)]);
   const std::vector<ViewerMoid> results = ComputeAll(*catalog, bodies, o.width, err);
-  std::string text = MOID_HEADER;
-  for (std::size_t i = 0; i < slots.size(); ++i)
-    AppendRow(text, slots[i], bodies[i]->name, results[i]);
-  out << text;
-  return 0;
+  out << MOID_HEADER;
+  long rows = 0;
+  for (std::size_t i = 0; i < slots.size() && out; ++i) {
+    std::string row;
+    AppendRow(row, slots[i], bodies[i]->name, results[i]);
+    if (out << row) ++rows;
+  }
+  return FinishRowOutput(out, err, "moidtool moid", rows);
 }
 
 }  // namespace moid::tools

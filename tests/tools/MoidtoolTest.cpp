@@ -1,44 +1,15 @@
 // moidtool as a user runs it: dispatch, --help and exit codes.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "data/TempDirectory.h"
+#include "tools/ToolProcess.h"
 
 #ifdef MOIDTOOL_PATH
 
 namespace moid::tools {
 namespace {
-
-struct ToolRun {
-  int code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Runs moidtool through the shell with `arguments` (already quoted for it).
-ToolRun RunMoidtool(const std::string& arguments) {
-  testing::TempDirectory dir;
-  const std::string command = std::string("'") + MOIDTOOL_PATH + "' " + arguments + " >'" +
-                              dir.Path("out") + "' 2>'" + dir.Path("err") + "'; echo $? >'" +
-                              dir.Path("code") + "'";
-  ToolRun run;
-  if (std::system(command.c_str()) != 0) return run;
-  run.code = std::stoi(Slurp(dir.Path("code")));
-  run.out = Slurp(dir.Path("out"));
-  run.err = Slurp(dir.Path("err"));
-  return run;
-}
 
 TEST(Moidtool, HelpListsTheSubcommands) {
   for (const char* option : {"--help", "-h", "help"}) {
