@@ -105,17 +105,17 @@ void ReportLeftOut(const Collection& c, std::ostream& err) {
       << " in input order were taken; choose which with --neo, --name-contains TEXT or --limit N\n";
 }
 
-std::string Summary(const Collection& c, double epochJd, const std::string& output) {
+std::string Summary(const Collection& c, const ImportOptions& options, double epochJd) {
   std::string text = std::string(PREFIX) + "wrote " +
                      Plural(static_cast<long>(c.kept.size()), "body", "bodies") + " at JD " +
-                     ShortestNumber(epochJd) + " to " + output + " (" +
+                     ShortestNumber(epochJd) + " to " + options.output + " (" +
                      Plural(c.bodiesRead, "body", "bodies") + " read";
   if (!c.dropped.empty()) text += ", " + std::to_string(c.dropped.size()) + " dropped";
   if (c.filteredOut > 0) text += ", " + std::to_string(c.filteredOut) + " not matching";
   if (c.beyondLimit > 0) text += ", " + std::to_string(c.beyondLimit) + " beyond --limit";
   if (c.leftOut > 0) text += ", " + std::to_string(c.leftOut) + " left out";
   if (!c.problems.empty()) text += ", " + Plural(static_cast<long>(c.problems.size()), "line", "lines") + " skipped";
-  return text + ")\n";
+  return text + "); record 0: " + EarthAndFrameText(options.earth, options.frame) + "\n";
 }
 
 std::string WhyNothingTaken(const Collection& c, const std::string& inputs) {
@@ -130,25 +130,28 @@ std::string WhyNothingTaken(const Collection& c, const std::string& inputs) {
 int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostream& out,
                    std::ostream& err) {
   const double epochJd = options.epochJd ? *options.epochJd : *c.epochs.MostCommon();
-  if (!WithinMeanElementSpan(epochJd)) {
-    err << PREFIX << "warning: epoch JD " << ShortestNumber(epochJd)
-        << " lies outside 1800 to 2050, the years the Earth's mean elements are made for\n";
+  if (const std::string warning = EarthSpanWarning(options.earth, epochJd); !warning.empty()) {
+    err << PREFIX << "warning: " << warning << '\n';
   }
-  const ElementRecord earth = EarthMoonBarycentreAt(epochJd);
+  const ElementRecord earth = ReferenceEarthAt(options.earth, epochJd);
   if (const std::string problem = UndrawableReason(earth); !problem.empty()) {
-    err << PREFIX << "nothing written: at JD " << ShortestNumber(epochJd)
-        << " the Earth's mean elements give no orbit (" << problem << ")\n";
+    err << PREFIX << "nothing written: at JD " << ShortestNumber(epochJd) << " the Earth's "
+        << (options.earth == EarthChoice::Centre ? "ephemeris" : "mean elements")
+        << " give no orbit (" << problem << ")\n";
     return 1;
   }
   std::vector<ElementRecord> records;
   records.reserve(c.kept.size());
-  for (const sources::SourceBody& body : c.kept) records.push_back(RecordAtEpoch(body, epochJd));
-  const std::string text = CatalogText(epochJd, earth, records);
+  for (const sources::SourceBody& body : c.kept) {
+    records.push_back(InCatalogueFrame(RecordAtEpoch(body, epochJd), earth, options.frame));
+  }
+  const ElementRecord reference = InCatalogueFrame(earth, earth, options.frame);
+  const std::string text = CatalogText(epochJd, reference, records);
   if (!process::WriteFileAtomically(options.output, text)) {
     err << PREFIX << options.output << ": cannot be written\n";
     return 1;
   }
-  out << Summary(c, epochJd, options.output);
+  out << Summary(c, options, epochJd);
   return 0;
 }
 

@@ -1,7 +1,10 @@
 #include "tools/ImportEarth.h"
 
+#include "orbit/EarthOrbit.h"
+#include "orbit/OrbitPlane.h"
 #include "sources/Epoch.h"
 #include "sources/PackedForms.h"
+#include "tools/ToolText.h"
 
 namespace moid::tools {
 namespace {
@@ -43,6 +46,35 @@ ElementRecord EarthMoonBarycentreAt(double epochJd) {
 
 bool WithinMeanElementSpan(double epochJd) {
   return epochJd >= sources::JulianDayOfDate(1800, 1, 1) && epochJd < sources::JulianDayOfDate(2051, 1, 1);
+}
+
+ElementRecord ReferenceEarthAt(EarthChoice earth, double epochJd) {
+  return earth == EarthChoice::Centre ? EarthElementsAt(epochJd) : EarthMoonBarycentreAt(epochJd);
+}
+
+ElementRecord InCatalogueFrame(const ElementRecord& record, const ElementRecord& earth,
+                               FrameChoice frame) {
+  return frame == FrameChoice::EarthPlane ? ReferToEarthPlane(record, earth) : record;
+}
+
+std::string EarthSpanWarning(EarthChoice earth, double epochJd) {
+  const std::string epoch = "epoch JD " + ShortestNumber(epochJd);
+  if (earth == EarthChoice::Centre) {
+    if (EarthEphemerisCovers(epochJd)) return "";
+    return epoch + " lies outside 1900 to 2100, the years the Earth's ephemeris is made for";
+  }
+  if (WithinMeanElementSpan(epochJd)) return "";
+  return epoch + " lies outside 1800 to 2050, the years the Earth's mean elements are made for";
+}
+
+std::string EarthAndFrameText(EarthChoice earth, FrameChoice frame) {
+  const std::string reference = earth == EarthChoice::Centre
+                                    ? "the Earth's osculating orbit"
+                                    : "the Earth-Moon barycentre's mean orbit";
+  const std::string plane = frame == FrameChoice::EarthPlane
+                                ? "elements in the plane of that orbit"
+                                : "elements on the J2000 ecliptic";
+  return reference + ", " + plane;
 }
 
 }  // namespace moid::tools

@@ -8,7 +8,8 @@ namespace moid::tools {
 
 const char* const IMPORT_USAGE =
     "usage: moidtool import [--format mpcorb|sbdb-json|sbdb-csv] [--epoch JD] [--limit N]\n"
-    "                       [--neo] [--name-contains TEXT] [--verbose] INPUT... -o ELEMENTS.DAT\n"
+    "                       [--neo] [--name-contains TEXT] [--earth centre|barycentre]\n"
+    "                       [--frame earth|j2000] [--verbose] INPUT... -o ELEMENTS.DAT\n"
     "  INPUT is MPCORB.DAT (or a file of its format) or an export of JPL's Small-Body\n"
     "  Database as JSON or CSV (fields full_name, epoch_mjd, e, a, i, om, w, ma; neo).\n"
     "  Several inputs are read in turn, their bodies in that order.\n"
@@ -17,6 +18,12 @@ const char* const IMPORT_USAGE =
     "  --limit N        take at most N bodies\n"
     "  --neo            take near-Earth objects only\n"
     "  --name-contains  take bodies whose name contains TEXT (letter case ignored)\n"
+    "  --earth          record 0: the osculating orbit of the Earth's centre at the epoch\n"
+    "                   (centre, the default: MOIDs as JPL and the MPC list them) or the\n"
+    "                   Earth-Moon barycentre's mean orbit (barycentre)\n"
+    "  --frame          refer the elements to the plane of record 0's orbit (earth, the\n"
+    "                   default: the viewer draws the Earth in that plane) or keep them on\n"
+    "                   the J2000 ecliptic as published (j2000)\n"
     "  --verbose        list every body dropped and every line skipped\n"
     "  -o, --output     the catalogue to write (replaced whole, never left half written)\n";
 
@@ -36,6 +43,16 @@ std::string TakeValue(const std::string& option, const std::string& value, Impor
     const std::optional<sources::SourceFormat> format = sources::FormatNamed(value);
     if (!format) return "--format takes mpcorb, sbdb-json or sbdb-csv, not \"" + value + "\"";
     o.format = *format;
+  } else if (option == "--earth") {
+    if (value != "centre" && value != "barycentre") {
+      return "--earth takes centre or barycentre, not \"" + value + "\"";
+    }
+    o.earth = value == "centre" ? EarthChoice::Centre : EarthChoice::Barycentre;
+  } else if (option == "--frame") {
+    if (value != "earth" && value != "j2000") {
+      return "--frame takes earth or j2000, not \"" + value + "\"";
+    }
+    o.frame = value == "earth" ? FrameChoice::EarthPlane : FrameChoice::J2000;
   } else if (option == "--epoch") {
     o.epochJd = sources::ParseDecimal(value);
     if (!o.epochJd) return "--epoch takes a Julian day, not \"" + value + "\"";
@@ -51,7 +68,8 @@ std::string TakeValue(const std::string& option, const std::string& value, Impor
 }
 
 bool TakesValue(const std::string& option) {
-  return option == "--format" || option == "--epoch" || option == "--limit" ||
+  return option == "--format" || option == "--epoch" || option == "--earth" ||
+         option == "--frame" || option == "--limit" ||
          option == "--name-contains" || option == "-o" || option == "--output";
 }
 

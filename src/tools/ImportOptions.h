@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sources/SourceFormat.h"
+#include "tools/ImportEarth.h"
 #include "tools/ImportSelection.h"
 
 // The command line of moidtool import.
@@ -14,6 +15,8 @@ struct ImportOptions {
   sources::SourceFormat format = sources::SourceFormat::Detect;
   std::optional<double> epochJd;  // the common epoch; by default the inputs' most common one
   ImportFilters filters;
+  EarthChoice earth = EarthChoice::Centre;
+  FrameChoice frame = FrameChoice::EarthPlane;
   bool verbose = false;
   std::vector<std::string> inputs;  // read in this order; their bodies follow one another
   std::string output;

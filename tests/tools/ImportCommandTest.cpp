@@ -9,16 +9,20 @@
 
 #include "data/CatalogReader.h"
 #include "data/TempDirectory.h"
+#include "orbit/EarthOrbit.h"
+#include "sources/SourceTestSupport.h"
 #include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
-#include "sources/SourceTestSupport.h"
 
 namespace moid::tools {
 namespace {
 
 using sources::testing::ReadBytes;
 using sources::testing::SamplePath;
+
+constexpr const char* ON_J2000 =
+    "; record 0: the Earth's osculating orbit, elements on the J2000 ecliptic\n";
 
 constexpr double K_DEGREES_PER_DAY = 0.985607668601424903218332618290;
 
@@ -49,8 +53,11 @@ void ExpectElements(const ElementRecord& r, double e, double i, double w, double
   EXPECT_EQ(r.meanAnomaly, m) << r.name;
 }
 
-void ExpectEarthAt(const BodyCatalog& catalog, double epochJd) {
-  const ElementRecord earth = EarthMoonBarycentreAt(epochJd);
+// Record 0 of an import that keeps the elements on the J2000 ecliptic.
+void ExpectEarthAt(const BodyCatalog& catalog, double epochJd,
+                   EarthChoice choice = EarthChoice::Centre) {
+  const ElementRecord earth = choice == EarthChoice::Centre ? EarthElementsAt(epochJd)
+                                                            : EarthMoonBarycentreAt(epochJd);
   EXPECT_EQ(catalog.epoch, epochJd);
   ExpectElements(catalog.reference, earth.eccentricity, earth.inclination,
                  earth.perihelionArgument, earth.ascendingNode, earth.semiMajorAxis,
@@ -67,10 +74,11 @@ double Carried(double m, double a, double days) {
 TEST(ImportCommand, MpcorbRoundTrip) {
   moid::testing::TempDirectory dir;
   const std::string output = dir.Path("ELEMENTS.DAT");
-  const CommandRun run = Import({SamplePath("mpcorb-sample.dat"), "-o", output});
+  const CommandRun run =
+      Import({SamplePath("mpcorb-sample.dat"), "-o", output, "--frame", "j2000"});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "moidtool import: wrote 7 bodies at JD 2460800.5 to " + output +
-                         " (9 bodies read, 2 dropped, 3 lines skipped)\n");
+                         " (9 bodies read, 2 dropped, 3 lines skipped)" + ON_J2000);
   EXPECT_EQ(run.err,
             "moidtool import: line 26: truncated: the line ends at column 80, the elements run to "
             "column 103; skipped\n"
@@ -95,7 +103,7 @@ TEST(ImportCommand, MpcorbRoundTrip) {
 TEST(ImportCommand, MoidtoolCatalogReadsBackEveryBodyWithItsElements) {
   moid::testing::TempDirectory dir;
   const std::string output = dir.Path("ELEMENTS.DAT");
-  ASSERT_EQ(Import({SamplePath("sbdb-sample.csv"), "-o", output}).code, 0);
+  ASSERT_EQ(Import({SamplePath("sbdb-sample.csv"), "-o", output, "--frame", "j2000"}).code, 0);
   const CommandRun catalog = RunCommand(RunCatalogCommand, {output});
   EXPECT_EQ(catalog.code, 0);
   EXPECT_EQ(catalog.err, "");
@@ -118,10 +126,11 @@ TEST(ImportCommand, MoidtoolCatalogReadsBackEveryBodyWithItsElements) {
 TEST(ImportCommand, JsonExportBodiesAtOneEpoch) {
   moid::testing::TempDirectory dir;
   const std::string output = dir.Path("E.DAT");
-  const CommandRun run = Import({SamplePath("sbdb-sample.json"), "-o", output, "--verbose"});
+  const CommandRun run =
+      Import({SamplePath("sbdb-sample.json"), "-o", output, "--verbose", "--frame", "j2000"});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "moidtool import: wrote 6 bodies at JD 2459800.5 to " + output +
-                         " (8 bodies read, 2 dropped, 3 lines skipped)\n");
+                         " (8 bodies read, 2 dropped, 3 lines skipped)" + ON_J2000);
   EXPECT_NE(run.err.find("moidtool import: line 8 \"2002 PD153\": dropped: no mean anomaly\n"),
             std::string::npos)
       << run.err;
@@ -166,8 +175,8 @@ TEST(ImportCommand, FiltersAndLimit) {
 TEST(ImportCommand, ChosenEpoch) {
   moid::testing::TempDirectory dir;
   const std::string output = dir.Path("E.DAT");
-  const CommandRun run =
-      Import({"--epoch", "2460000.5", "--format", "sbdb-json", SamplePath("sbdb-sample.json"), "-o", output});
+  const CommandRun run = Import({"--epoch", "2460000.5", "--format", "sbdb-json",
+                                 SamplePath("sbdb-sample.json"), "-o", output, "--frame", "j2000"});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.err.find("warning"), std::string::npos);
   const auto catalog = ReadBack(output);
@@ -176,7 +185,8 @@ TEST(ImportCommand, ChosenEpoch) {
               1e-10);
   EXPECT_EQ(catalog->bodies[0].eccentricity, 0.07863575691875528);  // the rest stays
 
-  const CommandRun early = Import({"--epoch", "2300000.5", SamplePath("sbdb-sample.json"), "-o", output});
+  const CommandRun early = Import({"--epoch", "2300000.5", SamplePath("sbdb-sample.json"), "-o",
+                                   output, "--earth", "barycentre"});
   EXPECT_EQ(early.code, 0);
   EXPECT_NE(early.err.find("moidtool import: warning: epoch JD 2300000.5 lies outside 1800 to 2050, "
                            "the years the Earth's mean elements are made for\n"),
@@ -185,7 +195,8 @@ TEST(ImportCommand, ChosenEpoch) {
 
   // 398 centuries on, the mean eccentricity has run below zero: no orbit to write.
   const std::string before = ReadBytes(output);
-  const CommandRun absurd = Import({"--epoch", "17000000.5", SamplePath("sbdb-sample.json"), "-o", output});
+  const CommandRun absurd = Import({"--epoch", "17000000.5", SamplePath("sbdb-sample.json"), "-o",
+                                    output, "--earth", "barycentre"});
   EXPECT_EQ(absurd.code, 1);
   EXPECT_NE(absurd.err.find("moidtool import: nothing written: at JD 17000000.5 the Earth's mean "
                             "elements give no orbit (eccentricity -0.000782"),
@@ -276,7 +287,10 @@ TEST(ImportCommand, BadUsage) {
            {input, "-o", "E.DAT", "--limit", "0"},
            {input, "-o", "E.DAT", "--limit", "2x"},
            {input, "-o", "E.DAT", "--epoch", "soon"},
-           {input, "-o", "E.DAT", "--frobnicate"}}) {
+           {input, "-o", "E.DAT", "--frobnicate"},
+           {input, "-o", "E.DAT", "--earth", "moon"},
+           {input, "-o", "E.DAT", "--earth"},
+           {input, "-o", "E.DAT", "--frame", "ecliptic"}}) {
     const CommandRun run = Import(args);
     EXPECT_EQ(run.code, 2) << (args.empty() ? "" : args.back());
     EXPECT_EQ(run.out, "");
@@ -303,10 +317,11 @@ TEST(ImportCommand, SeveralInputsFollowOneAnother) {
       "\"(2017 U1)\",N,2458080.5,1.2,-1.27,122.7,24.6,241.8,36.4\n"
       "broken,\"Y\n");
   const std::string output = dir.Path("E.DAT");
-  const CommandRun run = Import({SamplePath("sbdb-sample.json"), extra, "-o", output, "--verbose"});
+  const CommandRun run = Import(
+      {SamplePath("sbdb-sample.json"), extra, "-o", output, "--verbose", "--frame", "j2000"});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, "moidtool import: wrote 7 bodies at JD 2459800.5 to " + output +
-                         " (10 bodies read, 3 dropped, 4 lines skipped)\n");
+                         " (10 bodies read, 3 dropped, 4 lines skipped)" + ON_J2000);
   const std::string json = SamplePath("sbdb-sample.json");
   EXPECT_NE(run.err.find("moidtool import: " + json + ": line 10: data row 7: "), std::string::npos)
       << run.err;
