@@ -348,7 +348,8 @@ TEST(ImportCommand, TheBundledCatalogueIsWhatTheImportMakesOfTheKstarsExportAndT
   moid::testing::TempDirectory dir;
   const std::string output = dir.Path("ELEMENTS.DAT");
   const std::string extra = std::string(MOID_SOURCE_DIR) + "/share/sources/near-earth-extra.csv";
-  const CommandRun run = Import({source, extra, "-o", output});
+  const CommandRun run =
+      Import({source, extra, "-o", output, "--earth", "barycentre", "--frame", "j2000"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(ReadBytes(output), ReadBytes(std::string(MOID_SOURCE_DIR) + "/share/ELEMENTS.DAT"));
 }
