@@ -2,6 +2,7 @@
 
 #include "sources/BodyNames.h"
 #include "sources/MpcorbReader.h"
+#include "sources/SbdbApiReader.h"
 #include "sources/SbdbReader.h"
 
 namespace moid::sources {
@@ -10,13 +11,16 @@ std::optional<SourceFormat> FormatNamed(std::string_view name) {
   if (name == "mpcorb") return SourceFormat::Mpcorb;
   if (name == "sbdb-json") return SourceFormat::SbdbJson;
   if (name == "sbdb-csv") return SourceFormat::SbdbCsv;
+  if (name == "sbdb-api") return SourceFormat::SbdbApi;
   return std::nullopt;
 }
 
 SourceFormat DetectFormat(std::string_view head) {
   if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
   const std::size_t first = head.find_first_not_of(" \t\r\n");
-  if (first != std::string_view::npos && head[first] == '{') return SourceFormat::SbdbJson;
+  if (first != std::string_view::npos && head[first] == '{') {
+    return LooksLikeSbdbApi(head) ? SourceFormat::SbdbApi : SourceFormat::SbdbJson;
+  }
   const std::string_view line = head.substr(0, head.find('\n'));
   const bool namesFields = ContainsIgnoringCase(line, "full_name") || ContainsIgnoringCase(line, "pdes");
   if (line.find(',') != std::string_view::npos && namesFields) return SourceFormat::SbdbCsv;
@@ -27,6 +31,7 @@ std::string_view FormatName(SourceFormat format) {
   switch (format) {
     case SourceFormat::SbdbJson: return "SBDB JSON";
     case SourceFormat::SbdbCsv: return "SBDB CSV";
+    case SourceFormat::SbdbApi: return "SBDB API";
     default: return "MPCORB";
   }
 }
@@ -35,6 +40,7 @@ SourceFailure ReadSource(SourceFormat format, std::istream& in, SourceVisitor& b
   switch (format) {
     case SourceFormat::SbdbJson: return ReadSbdbJson(in, bodies);
     case SourceFormat::SbdbCsv: return ReadSbdbCsv(in, bodies);
+    case SourceFormat::SbdbApi: return ReadSbdbApi(in, bodies);
     default: return ReadMpcorb(in, bodies);
   }
 }

@@ -8,16 +8,18 @@
 // The kinds of source catalogue the readers know, and telling them apart.
 namespace moid::sources {
 
-enum class SourceFormat { Detect, Mpcorb, SbdbJson, SbdbCsv };
+enum class SourceFormat { Detect, Mpcorb, SbdbJson, SbdbCsv, SbdbApi };
 
-// The format a --format value names ("mpcorb", "sbdb-json", "sbdb-csv"); nullopt for others.
+// The format a --format value names ("mpcorb", "sbdb-json", "sbdb-csv", "sbdb-api"); nullopt
+// for others.
 std::optional<SourceFormat> FormatNamed(std::string_view name);
 
-// The format of an input from its first bytes: a JSON object, a CSV line of field names that
-// names full_name or pdes, or else the Minor Planet Center's fixed columns.
+// The format of an input from its first bytes: a JSON object (the API's answer for one object
+// when it has an "orbit" member and no "fields", else a table export), a CSV line of field
+// names that names full_name or pdes, or else the Minor Planet Center's fixed columns.
 SourceFormat DetectFormat(std::string_view head);
 
-// "MPCORB", "SBDB JSON", "SBDB CSV".
+// "MPCORB", "SBDB JSON", "SBDB CSV", "SBDB API".
 std::string_view FormatName(SourceFormat format);
 
 // Reads `in` as `format` (MPCORB for Detect) into `bodies`.

@@ -7,11 +7,13 @@
 namespace moid::tools {
 
 const char* const IMPORT_USAGE =
-    "usage: moidtool import [--format mpcorb|sbdb-json|sbdb-csv] [--epoch JD] [--limit N]\n"
-    "                       [--neo] [--name-contains TEXT] [--earth centre|barycentre]\n"
-    "                       [--frame earth|j2000] [--verbose] INPUT... -o ELEMENTS.DAT\n"
-    "  INPUT is MPCORB.DAT (or a file of its format) or an export of JPL's Small-Body\n"
-    "  Database as JSON or CSV (fields full_name, epoch_mjd, e, a, i, om, w, ma; neo).\n"
+    "usage: moidtool import [--format mpcorb|sbdb-json|sbdb-csv|sbdb-api] [--epoch JD]\n"
+    "                       [--limit N] [--neo] [--name-contains TEXT]\n"
+    "                       [--earth centre|barycentre] [--frame earth|j2000] [--verbose]\n"
+    "                       INPUT... -o ELEMENTS.DAT\n"
+    "  INPUT is MPCORB.DAT (or a file of its format), an export of JPL's Small-Body\n"
+    "  Database as JSON or CSV (fields full_name, epoch_mjd, e, a, i, om, w, ma; neo), or\n"
+    "  the answer of its API for one object (sbdb.api, full precision) saved as JSON.\n"
     "  Several inputs are read in turn, their bodies in that order.\n"
     "  --format         the inputs' format (found from the first bytes of each when not given)\n"
     "  --epoch JD       the common epoch of the catalogue (default: the inputs' most common)\n"
@@ -41,7 +43,7 @@ std::optional<long> PositiveCount(const std::string& text) {
 std::string TakeValue(const std::string& option, const std::string& value, ImportOptions& o) {
   if (option == "--format") {
     const std::optional<sources::SourceFormat> format = sources::FormatNamed(value);
-    if (!format) return "--format takes mpcorb, sbdb-json or sbdb-csv, not \"" + value + "\"";
+    if (!format) return "--format takes mpcorb, sbdb-json, sbdb-csv or sbdb-api, not \"" + value + "\"";
     o.format = *format;
   } else if (option == "--earth") {
     if (value != "centre" && value != "barycentre") {

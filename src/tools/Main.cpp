@@ -27,7 +27,7 @@ constexpr Subcommand SUBCOMMANDS[] = {
     {"render", "render FILE --body SEL [--width W] [--keys KEYS] [--out DIR]", "run the program headless on FILE and write Orbits.bmp and Orbdis.bmp", RunRenderCommand},
     {"moid", "moid FILE [--width W] [--body SEL]", "the MOID and distance grid extremes the viewer finds for every body (or one)", RunMoidCommand},
     {"ephem", "ephem FILE --body SEL --start JD --days N [--step DAYS]", "positions of the Earth and a body over time, and their distance", RunEphemCommand},
-    {"import", "import [--format mpcorb|sbdb-json|sbdb-csv] [--epoch JD] [--limit N] [--neo] [--name-contains TEXT] [--verbose] INPUT... -o ELEMENTS.DAT", "bring MPCORB.DAT or JPL small-body exports in as ELEMENTS.DAT, every body at one epoch", RunImportCommand},
+    {"import", "import [--format mpcorb|sbdb-json|sbdb-csv|sbdb-api] [--epoch JD] [--limit N] [--neo] [--name-contains TEXT] [--earth centre|barycentre] [--frame earth|j2000] [--verbose] INPUT... -o ELEMENTS.DAT", "bring MPCORB.DAT or JPL small-body exports in as ELEMENTS.DAT, every body at one epoch", RunImportCommand},
 };
 
 void WriteUsage(std::ostream& out) {

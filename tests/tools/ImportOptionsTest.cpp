@@ -49,7 +49,7 @@ TEST(ImportOptions, Errors) {
   EXPECT_EQ(ParseImportOptions({"a", "-o", "c", "--limit", "-3"}).error,
             "--limit takes a whole number from 1 up, not \"-3\"");
   EXPECT_EQ(ParseImportOptions({"a", "-o", "c", "--format", "JSON"}).error,
-            "--format takes mpcorb, sbdb-json or sbdb-csv, not \"JSON\"");
+            "--format takes mpcorb, sbdb-json, sbdb-csv or sbdb-api, not \"JSON\"");
   EXPECT_EQ(ParseImportOptions({"a", "-o", "c", "--all"}).error, "unknown option \"--all\"");
   EXPECT_TRUE(ParseImportOptions({"a", "-h"}).help);
 }
