@@ -12,7 +12,7 @@
 #include "platform/LineRaster.h"
 #include "platform/PixelBuffer.h"
 #include "platform/TextEncoding.h"
-#include "platform/process/ProcessServices.h"
+#include "platform/process/OutputFile.h"
 
 // Pixel conventions: pixel (x, y) is the unit square whose centre is (x + 1/2, y + 1/2).
 // Lines, discs, pixels and clearing are written straight into the live buffer (exact,
@@ -342,8 +342,12 @@ int Canvas::MouseOverY() { return impl_->pointerY; }
 
 bool Canvas::SaveGfxWindow(const std::string& fileName) {
   if (impl_->width <= 0 || impl_->height <= 0) return false;
-  return process::WriteFileAtomically(
-      fileName, EncodeBmp24(ShownData(), impl_->width, impl_->height, ShownStride()));
+  // The program names its pictures itself: a link or device planted under that name in a
+  // shared folder must not redirect them.
+  return process::WriteOutputFile(
+             fileName, EncodeBmp24(ShownData(), impl_->width, impl_->height, ShownStride()),
+             process::PathChooser::Program)
+      .empty();
 }
 
 }  // namespace moid

@@ -134,25 +134,5 @@ TEST_F(ProcessServices, ReadWholeFileRefusesAFifoWithoutWaitingForAWriter) {
   EXPECT_EQ(ReadWholeFile(fifo), std::nullopt);
 }
 
-TEST_F(ProcessServices, WriteFileAtomicallyCreatesAndReplaces) {
-  ASSERT_TRUE(WriteFileAtomically(root + "out.bin", "first"));
-  EXPECT_EQ(ReadWholeFile(root + "out.bin"), "first");
-  ASSERT_TRUE(WriteFileAtomically(root + "out.bin", std::string("2nd\0x", 5)));
-  EXPECT_EQ(ReadWholeFile(root + "out.bin"), std::string("2nd\0x", 5));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-  const auto perms = fs::status(dir / "out.bin").permissions();
-  EXPECT_NE(perms & fs::perms::owner_read, fs::perms::none);
-  EXPECT_NE(perms & fs::perms::others_read, fs::perms::none);  // not mkstemp's 0600
-}
-
-TEST_F(ProcessServices, WriteFileAtomicallyFailsCleanly) {
-  EXPECT_FALSE(WriteFileAtomically(root + "missing/out.bin", "x"));
-  fs::create_directory(dir / "taken");
-  EXPECT_FALSE(WriteFileAtomically(root + "taken", "x"));
-  EXPECT_TRUE(fs::is_directory(dir / "taken"));
-  EXPECT_FALSE(WriteFileAtomically("", "x"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-}
-
 }  // namespace
 }  // namespace moid::process

@@ -55,17 +55,6 @@ std::vector<std::string> CaseInsensitiveMatches(const std::string& dir, const st
   return found;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 bool ReadAll(int fd, std::string& out) {
   char buffer[1 << 16];
   for (;;) {
@@ -75,15 +64,6 @@ bool ReadAll(int fd, std::string& out) {
     if (n == 0) return true;
     out.append(buffer, static_cast<std::size_t>(n));
   }
-}
-
-// The mode a newly created file would get: an existing target keeps its own.
-mode_t ModeForNewFile(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -142,21 +122,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   ::close(fd);
   if (!ok) return std::nullopt;
   return bytes;
-}
-
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const PathParts parts = SplitLast(path);
-  if (parts.last.empty()) return false;
-  std::string temp = parts.dir + "." + parts.last + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  const bool written = ::fchmod(fd, ModeForNewFile(path)) == 0 && WriteAll(fd, bytes);
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
 }
 
 }  // namespace moid::process

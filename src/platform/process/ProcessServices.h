@@ -17,7 +17,5 @@ bool PathExists(const std::string& path);
 std::optional<std::string> ResolvePath(const std::string& path);
 // Whole file; nullopt when it cannot be opened or read (missing, a directory, no permission).
 std::optional<std::string> ReadWholeFile(const std::string& path);
-// Writes to a temporary file in the same directory and renames it over the target.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace moid::process
