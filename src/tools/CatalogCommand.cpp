@@ -8,6 +8,7 @@
 #include "data/DataDirectory.h"
 #include "data/ElementRecord.h"
 #include "tools/Commands.h"
+#include "tools/OrbitCommandSupport.h"
 #include "tools/ToolText.h"
 
 namespace moid::tools {
@@ -72,7 +73,7 @@ int RunCatalogCommand(const std::vector<std::string>& args, std::ostream& out, s
   auto catalog = std::make_unique<BodyCatalog>();
   const CatalogReadReport report = ReadCatalog(path, *catalog);
   if (report.unreadable) {
-    err << "moidtool catalog: " << path << ": cannot be read (a directory, or no permission)\n";
+    err << "moidtool catalog: " << path << ": cannot be read: " << WhyUnreadable(path) << '\n';
     return 1;
   }
   WriteCatalog(out, *catalog);

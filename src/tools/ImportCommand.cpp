@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/BodyCheck.h"
+#include "platform/process/OutputFile.h"
 #include "platform/process/ProcessServices.h"
 #include "platform/process/TerminalQuery.h"
 #include "tools/Commands.h"
@@ -147,8 +148,10 @@ int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostre
   }
   const ElementRecord reference = InCatalogueFrame(earth, earth, options.frame);
   const std::string text = CatalogText(epochJd, reference, records);
-  if (!process::WriteFileAtomically(options.output, text)) {
-    err << PREFIX << options.output << ": cannot be written\n";
+  const std::string problem =
+      process::WriteOutputFile(options.output, text, process::PathChooser::User);
+  if (!problem.empty()) {
+    err << PREFIX << options.output << ": cannot be written: " << problem << '\n';
     return 1;
   }
   out << Summary(c, options, epochJd);

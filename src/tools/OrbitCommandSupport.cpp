@@ -6,6 +6,8 @@
 
 #include "data/CatalogReader.h"
 #include "data/DataDirectory.h"
+#include "platform/process/FileKind.h"
+#include "platform/process/ProcessServices.h"
 
 namespace moid::tools {
 
@@ -18,8 +20,8 @@ std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const 
   auto catalog = std::make_unique<BodyCatalog>();
   const CatalogReadReport report = ReadCatalog(path, *catalog);
   if (report.unreadable) {
-    err << "moidtool " << command << ": " << path
-        << ": cannot be read (a directory, or no permission)\n";
+    err << "moidtool " << command << ": " << path << ": cannot be read: " << WhyUnreadable(path)
+        << '\n';
     return nullptr;
   }
   if (!report.referenceProblem.empty()) {
@@ -28,6 +30,11 @@ std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const 
     return nullptr;
   }
   return catalog;
+}
+
+std::string WhyUnreadable(const std::string& path) {
+  const std::string reason = process::UnreadableReason(process::ResolvePath(path).value_or(path));
+  return reason.empty() ? "it changed while it was read" : reason;
 }
 
 std::optional<int> ParseWindowWidth(const std::string& text) {

@@ -14,6 +14,10 @@ namespace moid::tools {
 std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const std::string& path,
                                               std::ostream& err);
 
+// Why the catalogue at `path` (its last component in any case) cannot be read, for a message:
+// "it is a directory", "it is a FIFO, not a file", "Permission denied".
+std::string WhyUnreadable(const std::string& path);
+
 // A window width: a multiple of 72 from 72 to 1440.
 std::optional<int> ParseWindowWidth(const std::string& text);
 // A finite decimal number written in full (no trailing characters).

@@ -14,9 +14,11 @@
 #include "data/ElementRecord.h"
 #include "platform/Keys.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/process/FileKind.h"
 #include "platform/process/ProcessServices.h"
 #include "tools/BodySelector.h"
 #include "tools/Commands.h"
+#include "tools/OrbitCommandSupport.h"
 #include "tools/RenderKeys.h"
 #include "tools/SaveWatcher.h"
 
@@ -119,6 +121,13 @@ std::string OutputPath(const RenderOptions& o, const std::string& name) {
   return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
 }
 
+// ": it is a FIFO, not a file" when something other than a file stands where a picture goes.
+std::string PlantedKind(const std::string& path) {
+  const std::string kind = process::SpecialFileKind(path, false);
+  if (kind.empty() || kind == "a symbolic link") return "";
+  return ": it is " + kind + (kind == "a directory" ? "" : ", not a file");
+}
+
 void ScriptRun(headless::HeadlessPlatform& platform, const RenderOptions& o,
                const std::string& bodyItem) {
   using headless::ScriptEvent;
@@ -166,7 +175,8 @@ int Render(const RenderOptions& o, const std::string& bodyItem, std::ostream& ou
   if (o.outDir) process::ChangeDirectory(home);
   for (const std::string& name : pictures.saved) out << OutputPath(o, name) << '\n';
   for (const std::string& name : pictures.failed) {
-    err << "moidtool render: " << OutputPath(o, name) << ": could not be written\n";
+    err << "moidtool render: " << OutputPath(o, name) << ": could not be written"
+        << PlantedKind(OutputPath(o, name)) << '\n';
   }
   if (pictures.saved.empty() && pictures.failed.empty()) {
     err << "moidtool render: no picture was written: the keys never reached the map "
@@ -193,7 +203,7 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
   }
   auto catalog = std::make_unique<BodyCatalog>();
   if (ReadCatalog(o.file, *catalog).unreadable) {
-    err << "moidtool render: " << o.file << ": cannot be read (a directory, or no permission)\n";
+    err << "moidtool render: " << o.file << ": cannot be read: " << WhyUnreadable(o.file) << '\n';
     return 1;
   }
   const BodySelection selection = SelectBody(*catalog, o.body);

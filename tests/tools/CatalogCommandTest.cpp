@@ -72,7 +72,7 @@ TEST(CatalogCommand, MissingOrUnreadableFileExitsWithOne) {
   EXPECT_EQ(directory.code, 1);
   EXPECT_EQ(directory.out, "");
   EXPECT_EQ(directory.err, "moidtool catalog: " + dir.Path("sub") +
-                               ": cannot be read (a directory, or no permission)\n");
+                               ": cannot be read: it is a directory\n");
 }
 
 TEST(CatalogCommand, BadUsageExitsWithTwo) {
