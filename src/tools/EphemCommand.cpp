@@ -1,6 +1,7 @@
 // moidtool ephem FILE --body SEL --start JD --days N [--step DAYS]: where the animation puts
 // the Earth and the body, instant by instant, and how far apart they are.
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -10,6 +11,7 @@
 #include "orbit/CalendarDate.h"
 #include "orbit/OrbitModel.h"
 #include "tools/BodySelector.h"
+#include "tools/CheckedOutput.h"
 #include "tools/Commands.h"
 #include "tools/OrbitCommandSupport.h"
 #include "tools/ToolText.h"
@@ -25,8 +27,18 @@ constexpr const char* EPHEM_USAGE =
 constexpr const char* EPHEM_HEADER =
     "jd\tdate\tearthX\tearthY\tearthZ\tbodyX\tbodyY\tbodyZ\tdistanceAu\n";
 
-// More rows than anyone reads; a guard against a step far too small for the span.
-constexpr double MAX_ROWS = 10000000;
+// More rows than anyone reads (some 150 GB of text); a guard against a step far too small for
+// the span. Rows are written as they are made, so a long span costs no memory.
+constexpr double MAX_ROWS = 1e9;
+// The calendar's dates mean nothing further out than this from the year 0, and a Julian day
+// there no longer resolves hours.
+constexpr double CALENDAR_LIMIT_YEARS = 1e7;
+// January 1 of the year 0 and the mean length of a year, in days.
+constexpr double JD_OF_YEAR_ZERO = 1721059.5;
+constexpr double DAYS_PER_YEAR = 365.25;
+// A span that is a whole number of steps but for the rounding of its quotient ends on a row:
+// 0.3 / 0.1 is 2.9999999999999996.
+constexpr double WHOLE_STEPS_TOLERANCE = 16 * std::numeric_limits<double>::epsilon();
 
 struct EphemOptions {
   std::string file, body;
@@ -57,6 +69,21 @@ bool TakeOption(const std::string& a, const std::string& value, EphemOptions& o,
   return true;
 }
 
+bool WithinCalendar(double jd) {
+  return std::abs(jd - JD_OF_YEAR_ZERO) <= CALENDAR_LIMIT_YEARS * DAYS_PER_YEAR;
+}
+
+// The number of whole steps in the span, counted so that a span meant as a whole number of
+// steps ends on its last row.
+long long WholeSteps(double days, double step) {
+  const double steps = days / step;
+  const double nearest = std::round(steps);
+  if (std::abs(steps - nearest) <= WHOLE_STEPS_TOLERANCE * nearest) {
+    return static_cast<long long>(nearest);
+  }
+  return static_cast<long long>(std::floor(steps));
+}
+
 bool CheckOptions(const EphemOptions& o, std::ostream& err) {
   if (o.file.empty() || o.body.empty() || !o.start || !o.days) {
     err << "moidtool ephem: FILE, --body, --start and --days are needed\n";
@@ -68,6 +95,12 @@ bool CheckOptions(const EphemOptions& o, std::ostream& err) {
   }
   if (*o.days / o.step >= MAX_ROWS) {
     err << "moidtool ephem: that would be more than " << MAX_ROWS << " rows\n";
+    return false;
+  }
+  if (!WithinCalendar(*o.start) || !WithinCalendar(*o.start + *o.days)) {
+    err << "moidtool ephem: the rows must lie within "
+        << static_cast<long long>(CALENDAR_LIMIT_YEARS)
+        << " years of the year 0 (JD " << ShortestNumber(JD_OF_YEAR_ZERO) << ")\n";
     return false;
   }
   return true;
@@ -128,15 +161,17 @@ int RunEphemCommand(const std::vector<std::string>& args, std::ostream& out, std
   const OrbitGeometry earth = PrepareEarthGeometry(catalog->reference);
   const OrbitGeometry body =
       PrepareAsteroidGeometry(catalog->bodies[static_cast<std::size_t>(chosen.index)]);
-  std::string text = EPHEM_HEADER;
-  const long long rows = static_cast<long long>(std::floor(*o.days / o.step)) + 1;
-  for (long long i = 0; i < rows; ++i) {
+  out << EPHEM_HEADER;
+  const long long steps = WholeSteps(*o.days, o.step);
+  std::string row;
+  for (long long i = 0; i <= steps && out; ++i) {
     const double jd = *o.start + static_cast<double>(i) * o.step;
-    AppendRow(text, jd, PositionAtTime(earth, jd, catalog->epoch),
+    row.clear();
+    AppendRow(row, jd, PositionAtTime(earth, jd, catalog->epoch),
               PositionAtTime(body, jd, catalog->epoch));
+    out << row;
   }
-  out << text;
-  return 0;
+  return FinishOutput(out, err, "moidtool ephem");
 }
 
 }  // namespace moid::tools

@@ -80,6 +80,49 @@ TEST(EphemCommand, StepsAndSpans) {
   EXPECT_EQ(Split(lines.back(), '\t')[0], "100");
 }
 
+TEST(EphemCommand, ASpanOfWholeStepsEndsOnItsLastRow) {
+  testing::TempDirectory dir;
+  const std::string path = dir.WriteFile("ELEMENTS.DAT", CATALOG);
+  // Days and steps as decimals mean whole multiples, though 0.3 / 0.1 and 0.7 / 0.1 fall
+  // just short of 3 and 7 in binary.
+  const struct {
+    const char *days, *step;
+    int rows;
+  } spans[] = {{"0.3", "0.1", 4}, {"0.7", "0.1", 8}, {"1", "0.1", 11}, {"0.29", "0.1", 3},
+               {"1", "0.3", 4}, {"6", "0.2", 31}};
+  for (const auto& span : spans) {
+    const CommandRun run = RunEphem(
+        {path, "--body", "1", "--start", "2451545", "--days", span.days, "--step", span.step});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<std::string> lines = Split(run.out, '\n');
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(span.rows) + 1) << span.days << " / " << span.step;
+    // Each instant is the start plus a whole number of steps, not a running sum.
+    const double step = std::stod(span.step);
+    for (int i = 0; i < span.rows; ++i) {
+      EXPECT_EQ(std::stod(Split(lines[static_cast<std::size_t>(i) + 1], '\t')[0]),
+                2451545 + static_cast<double>(i) * step);
+    }
+  }
+}
+
+TEST(EphemCommand, InstantsBeyondTenMillionYearsAreRefused) {
+  testing::TempDirectory dir;
+  const std::string path = dir.WriteFile("ELEMENTS.DAT", CATALOG);
+  // JD 1721059.5 is the year 0; ten million years of 365.25 days reach JD 3654221059.5.
+  for (const char* start : {"1e12", "3.7e9", "-3.7e9", "-1e300"}) {
+    const CommandRun run = RunEphem({path, "--body", "1", "--start", start, "--days", "0"});
+    EXPECT_EQ(run.code, 2) << start;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("within 10000000 years of the year 0"), std::string::npos) << run.err;
+  }
+  const CommandRun beyondAtTheEnd =
+      RunEphem({path, "--body", "1", "--start", "3.65e9", "--days", "1e7", "--step", "1e6"});
+  EXPECT_EQ(beyondAtTheEnd.code, 2);
+  const CommandRun farButWithin = RunEphem({path, "--body", "1", "--start", "3.65e9", "--days", "0"});
+  EXPECT_EQ(farButWithin.code, 0) << farButWithin.err;
+  EXPECT_EQ(Split(farButWithin.out, '\n').size(), 2u);
+}
+
 TEST(EphemCommand, PeriodBringsTheBodyBack) {
   testing::TempDirectory dir;
   const std::string path = dir.WriteFile("ELEMENTS.DAT", CATALOG);

@@ -93,6 +93,16 @@ TEST(OutputToAClosedPipe, EndsWithTheBrokenPipeStatus) {
   EXPECT_EQ(rows.err, "");
 }
 
+TEST(OutputToAClosedPipe, AHundredMillionDaysOfEphemerisStreamUntilTheReaderHasEnough) {
+  testing::TempDirectory dir;
+  const std::string catalog = "'" + dir.WriteFile("ELEMENTS.DAT", CatalogOf(1)) + "'";
+  // Held in memory, these rows would take some 15 GB before the first is written.
+  const ToolRun run = RunMoidtoolInto(
+      "ephem " + catalog + " --body Polar --start 2451545 --days 1e8", "head -n 3 >/dev/null");
+  EXPECT_EQ(run.code, OUTPUT_CLOSED_STATUS);
+  EXPECT_EQ(run.err, "");
+}
+
 TEST(OutputToAClosedPipe, TheMoidBatchSaysHowFarItGot) {
   testing::TempDirectory dir;
   const std::string catalog = "'" + dir.WriteFile("ELEMENTS.DAT", CatalogOf(2000)) + "'";
