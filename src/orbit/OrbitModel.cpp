@@ -48,19 +48,6 @@ double RadiusAt(const OrbitGeometry& g, double nu) {
   return p / (1.0 + g.e * std::cos(nu));
 }
 
-void FillTable(const OrbitGeometry& g, int W, OrbitTable& table) {
-  const double pi = Pi();
-  const double nu0 = -(g.node + g.omega);
-  for (int j = 0; j < W; ++j) {
-    const double nu = j * 2 * pi / (W - 1) + nu0;
-    const Vec3 p = g.isEarth ? EarthPointAt(g, nu) : AsteroidPointAt(g, nu);
-    table.nu[j] = nu;
-    table.x[j] = p.x;
-    table.y[j] = p.y;
-    table.z[j] = p.z;
-  }
-}
-
 }  // namespace
 
 OrbitGeometry PrepareEarthGeometry(const ElementRecord& r) {
@@ -89,10 +76,23 @@ Vec3 AsteroidPointAt(const OrbitGeometry& g, double nu) {
   return {xi * g.P1 + eta * g.Q1, xi * g.P2 + eta * g.Q2, xi * g.P3 + eta * g.Q3};
 }
 
+void FillOrbitTable(const OrbitGeometry& g, int W, OrbitTable& table) {
+  const double pi = Pi();
+  const double nu0 = -(g.node + g.omega);
+  for (int j = 0; j < W; ++j) {
+    const double nu = j * 2 * pi / (W - 1) + nu0;
+    const Vec3 p = g.isEarth ? EarthPointAt(g, nu) : AsteroidPointAt(g, nu);
+    table.nu[j] = nu;
+    table.x[j] = p.x;
+    table.y[j] = p.y;
+    table.z[j] = p.z;
+  }
+}
+
 void BuildOrbitTables(const OrbitGeometry& earth, const OrbitGeometry& asteroid, int W,
                       OrbitTable& earthTable, OrbitTable& asteroidTable) {
-  FillTable(earth, W, earthTable);
-  FillTable(asteroid, W, asteroidTable);
+  FillOrbitTable(earth, W, earthTable);
+  FillOrbitTable(asteroid, W, asteroidTable);
 }
 
 double SolveKepler(double e, double M) {

@@ -40,6 +40,8 @@ OrbitGeometry PrepareAsteroidGeometry(const ElementRecord& r);
 // x, y, z = 0 and the longitude lambda = node + nu + omega (not reduced).
 Vec3 EarthPointAt(const OrbitGeometry& g, double nu, double* lambda = nullptr);
 Vec3 AsteroidPointAt(const OrbitGeometry& g, double nu);
+// Fills slots 0..W-1 of one orbit's table (which must hold W + 1 slots).
+void FillOrbitTable(const OrbitGeometry& g, int W, OrbitTable& table);
 // Fills slots 0..W-1 of both tables (which must hold W + 1 slots).
 void BuildOrbitTables(const OrbitGeometry& earth, const OrbitGeometry& asteroid, int W,
                       OrbitTable& earthTable, OrbitTable& asteroidTable);

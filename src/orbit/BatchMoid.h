@@ -1,0 +1,32 @@
+#pragma once
+#include "orbit/SquaredDistanceScan.h"
+
+namespace moid {
+
+// Tables and grid for one width, reused from body to body. The Earth's samples are kept
+// while the Earth stays the same.
+class BatchMoidWorkspace {
+ public:
+  explicit BatchMoidWorkspace(int W);
+  int Width() const { return grid_.W; }
+  const OrbitTable& EarthSamples(const OrbitGeometry& earth);
+  OrbitTable& AsteroidSamples() { return asteroidTable_; }
+  SquaredDistanceGrid& Grid() { return grid_; }
+
+ private:
+  OrbitTable earthTable_, asteroidTable_;
+  SquaredDistanceGrid grid_;
+  OrbitGeometry earthOfTable_;
+  bool haveEarth_ = false;
+};
+
+// The MOID of one body for callers that want nothing else (no distance grid, no largest
+// distance): the grid of the workspace's width and a Newton run from the closest pair and
+// from every valley start. The MOID is the viewer's global minimum: it agrees with
+// ComputeViewerMoid's to about 1e-15 AU when both find the global minimum, and like it
+// does not depend on W. The grid's closest pair is reported on the (W-1)-cell torus
+// (index W-1 shows as 0).
+MoidResult ComputeBatchMoid(const OrbitGeometry& earth, const ElementRecord& body,
+                            BatchMoidWorkspace& work);
+
+}  // namespace moid

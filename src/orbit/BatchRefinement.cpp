@@ -1,0 +1,165 @@
+#include "orbit/BatchRefinement.h"
+
+#include <cmath>
+
+#include "orbit/MoidRefinement.h"
+
+namespace moid {
+namespace {
+
+// Passes one run may make: the viewer's budget for its first run.
+constexpr int MAX_PASSES = 1002;
+// A run is given up only once its steps are below this (radians, about 1 degree): past
+// that point Newton's steps shrink fast and the run ends close to where it is.
+constexpr double SETTLED_STEP = 0.02;
+// The remaining way of a settled run is taken as at most this many times its last step.
+constexpr double REMAINING_WAY_FACTOR = 4;
+// How far above the best result (AU) a settled run must be to be given up.
+constexpr double GIVE_UP_MARGIN_AU = 1e-9;
+
+struct Angle {
+  double c = 1, s = 0;
+  Angle Plus(const Angle& b) const { return {c * b.c - s * b.s, s * b.c + c * b.s}; }
+  Angle Minus(const Angle& b) const { return {c * b.c + s * b.s, s * b.c - c * b.s}; }
+};
+
+Angle AngleOf(double a) { return {std::cos(a), std::sin(a)}; }
+
+// One orbit's points at three anomalies nu - h, nu, nu + h, from one sine and cosine.
+struct OrbitSampler {
+  double p = 0, e = 0;
+  double P1 = 1, P2 = 0, P3 = 0, Q1 = 0, Q2 = 1, Q3 = 0;
+  // Largest speed of the point along the orbit, AU per radian of anomaly.
+  double speed = 0;
+
+  static OrbitSampler Earth(const OrbitGeometry& g) {
+    // In the ecliptic, longitude node + nu + omega: the plane's axes turned by node + omega.
+    const Angle turn = AngleOf(g.node + g.omega);
+    return Make(g, turn.c, turn.s, 0, -turn.s, turn.c, 0);
+  }
+  static OrbitSampler Asteroid(const OrbitGeometry& g) {
+    return Make(g, g.P1, g.P2, g.P3, g.Q1, g.Q2, g.Q3);
+  }
+  static OrbitSampler Make(const OrbitGeometry& g, double p1, double p2, double p3, double q1,
+                           double q2, double q3) {
+    OrbitSampler o;
+    o.p = g.a * (1 - g.e * g.e);
+    o.e = g.e;
+    o.P1 = p1, o.P2 = p2, o.P3 = p3, o.Q1 = q1, o.Q2 = q2, o.Q3 = q3;
+    // |dr/dnu| = r sqrt(1 + (e sin nu / (1 + e cos nu))^2) <= a (1 + e) / sqrt(1 - e^2).
+    o.speed = g.a * (1 + g.e) / std::sqrt(1 - g.e * g.e);
+    return o;
+  }
+  Vec3 At(const Angle& nu) const {
+    const double r = p / (1 + e * nu.c);
+    const double xi = r * nu.c, eta = r * nu.s;
+    return {xi * P1 + eta * Q1, xi * P2 + eta * Q2, xi * P3 + eta * Q3};
+  }
+  void Three(double nu, const Angle& h, Vec3 out[3]) const {
+    const Angle mid = AngleOf(nu);
+    out[0] = At(mid.Minus(h));
+    out[1] = At(mid);
+    out[2] = At(mid.Plus(h));
+  }
+};
+
+double SquaredDistance(const Vec3& a, const Vec3& e) {
+  const double dx = a.x - e.x, dy = a.y - e.y, dz = a.z - e.z;
+  return dx * dx + dy * dy + dz * dz;
+}
+
+struct Refiner {
+  OrbitSampler earth, asteroid;
+  double h, maxStep, tolerance;
+  Angle hAngle;
+
+  struct Pass {
+    double dA = 0, dE = 0, distance = 0;
+  };
+
+  // The viewer's Newton step at (nuE, nuA) and the distance there.
+  Pass Step(double nuE, double nuA) const {
+    Vec3 E[3], A[3];
+    earth.Three(nuE, hAngle, E);
+    asteroid.Three(nuA, hAngle, A);
+    double D[3][3];  // D[i + 1][k + 1] = |A(k) - E(i)|^2
+    for (int i = 0; i < 3; ++i)
+      for (int k = 0; k < 3; ++k) D[i][k] = SquaredDistance(A[k], E[i]);
+    const double h2 = h * h;
+    const double dAA = (D[1][2] - 2 * D[1][1] + D[1][0]) / h2;
+    const double dEE = (D[2][1] - 2 * D[1][1] + D[0][1]) / h2;
+    const double dAE = (D[2][2] - D[2][0] - D[0][2] + D[0][0]) * 0.25 / h2;
+    const double gA = (D[1][2] - D[1][0]) / (2 * h);
+    const double gE = (D[2][1] - D[0][1]) / (2 * h);
+    const double q = 1 / (dEE * dAA - dAE * dAE);
+    return {q * (dEE * gA - dAE * gE), q * (dAA * gE - dAE * gA), std::sqrt(D[1][1])};
+  }
+
+  // True when a run at `distance` whose last steps were dE, dA cannot end below `best`.
+  bool CannotWin(double distance, double dE, double dA, double best) const {
+    if (std::fabs(dA) > SETTLED_STEP || std::fabs(dE) > SETTLED_STEP) return false;
+    const double way = REMAINING_WAY_FACTOR * (earth.speed * std::fabs(dE) +
+                                               asteroid.speed * std::fabs(dA));
+    return distance - way > best + GIVE_UP_MARGIN_AU;
+  }
+
+  // One Newton run; false when it was given up or met a singular matrix at once.
+  bool Run(double& nuE, double& nuA, double best) const {
+    for (int pass = 0; pass < MAX_PASSES; ++pass) {
+      Pass step = Step(nuE, nuA);
+      // A singular matrix gives no usable step: keep the anomalies reached so far.
+      if (!std::isfinite(step.dA) || !std::isfinite(step.dE)) return pass > 0;
+      while (std::fabs(step.dA) > maxStep) {
+        step.dA /= 2;
+        step.dE /= 2;
+      }
+      if (CannotWin(step.distance, step.dE, step.dA, best)) return false;
+      nuA -= step.dA;
+      nuE -= step.dE;
+      if (std::fabs(step.dA) < tolerance && std::fabs(step.dE) < tolerance) break;
+    }
+    return true;
+  }
+
+  double DistanceAt(double nuE, double nuA) const {
+    return std::sqrt(SquaredDistance(asteroid.At(AngleOf(nuA)), earth.At(AngleOf(nuE))));
+  }
+};
+
+Refiner MakeRefiner(const OrbitGeometry& earth, const OrbitGeometry& asteroid) {
+  const double pi = Pi();
+  Refiner r{OrbitSampler::Earth(earth), OrbitSampler::Asteroid(asteroid), (pi / 180) / 1024,
+            16 * pi / 180, 2.77e-5 * pi / 180, {}};
+  r.hAngle = AngleOf(r.h);
+  return r;
+}
+
+}  // namespace
+
+MoidResult RefineBatchMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                           const GridMinimum& start) {
+  const Refiner refiner = MakeRefiner(earth, asteroid);
+  double bestE = start.earthAnomaly, bestA = start.asteroidAnomaly;
+  double best = INFINITY;
+  if (refiner.Run(bestE, bestA, best)) best = refiner.DistanceAt(bestE, bestA);
+  for (const GridStart& v : start.valleyStarts) {
+    double nuE = v.earthAnomaly, nuA = v.asteroidAnomaly;
+    if (!refiner.Run(nuE, nuA, best)) continue;
+    const double d = refiner.DistanceAt(nuE, nuA);
+    // As in the viewer: another start replaces the closest pair's run only when clearly lower.
+    if (d < best - VALLEY_IMPROVEMENT_AU || !(best < INFINITY)) {
+      best = d;
+      bestE = nuE;
+      bestA = nuA;
+    }
+  }
+  const RefinedPoint end = MeasureRefinedPoint(earth, asteroid, bestE, bestA);
+  MoidResult result;
+  result.moidAu = end.distanceAu;
+  result.longitudeDeg = Normalize360(end.longitudeDeg);
+  result.gridMinEarthIndex = start.earthIndex;
+  result.gridMinAsteroidIndex = start.asteroidIndex;
+  return result;
+}
+
+}  // namespace moid

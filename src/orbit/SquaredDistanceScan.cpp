@@ -1,0 +1,173 @@
+#include "orbit/SquaredDistanceScan.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "orbit/GridValleys.h"
+
+#if defined(__SSE2__)
+#include <immintrin.h>
+#endif
+
+namespace moid {
+
+void SquaredDistanceGrid::Resize(int w) {
+  W = w;
+  cells.Resize(w);
+  rowMin.assign(static_cast<size_t>(w), INFINITY);
+}
+
+namespace {
+
+// Samples between two exact sines and cosines; 16 rotations lose about 16 ulp at most.
+constexpr int EXACT_SAMPLE_EVERY = 16;
+
+// Squared distances from one Earth point to `count` asteroid points, in plain code from
+// index k on; the smallest of them and `smallest`. A NaN never counts.
+double FillSquaredTail(double x, double y, double z, const double* ax, const double* ay,
+                       const double* az, int k, int count, double* row, double smallest) {
+  for (; k < count; ++k) {
+    const double dx = ax[k] - x, dy = ay[k] - y, dz = az[k] - z;
+    row[k] = dx * dx + dy * dy + dz * dz;
+    smallest = row[k] < smallest ? row[k] : smallest;
+  }
+  return smallest;
+}
+
+#if defined(__SSE2__)
+double SmallestLane(const double* lanes, int n) {
+  double smallest = INFINITY;
+  for (int i = 0; i < n; ++i) smallest = lanes[i] < smallest ? lanes[i] : smallest;
+  return smallest;
+}
+
+// The same, two cells at a time; each lane does the plain code's operations in order.
+double FillSquaredRowSse2(double x, double y, double z, const double* ax, const double* ay,
+                          const double* az, int count, double* row) {
+  const __m128d vx = _mm_set1_pd(x), vy = _mm_set1_pd(y), vz = _mm_set1_pd(z);
+  __m128d vmin = _mm_set1_pd(INFINITY);
+  int k = 0;
+  for (; k + 2 <= count; k += 2) {
+    const __m128d dx = _mm_sub_pd(_mm_loadu_pd(ax + k), vx);
+    const __m128d dy = _mm_sub_pd(_mm_loadu_pd(ay + k), vy);
+    const __m128d dz = _mm_sub_pd(_mm_loadu_pd(az + k), vz);
+    const __m128d sum =
+        _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
+    _mm_storeu_pd(row + k, sum);
+    vmin = _mm_min_pd(sum, vmin);  // a NaN lane keeps the running minimum
+  }
+  double lanes[2];
+  _mm_storeu_pd(lanes, vmin);
+  return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, SmallestLane(lanes, 2));
+}
+
+// Four cells at a time where the processor has AVX.
+__attribute__((target("avx"))) double FillSquaredRowAvx(double x, double y, double z,
+                                                        const double* ax, const double* ay,
+                                                        const double* az, int count,
+                                                        double* row) {
+  const __m256d vx = _mm256_set1_pd(x), vy = _mm256_set1_pd(y), vz = _mm256_set1_pd(z);
+  __m256d vmin = _mm256_set1_pd(INFINITY);
+  int k = 0;
+  for (; k + 4 <= count; k += 4) {
+    const __m256d dx = _mm256_sub_pd(_mm256_loadu_pd(ax + k), vx);
+    const __m256d dy = _mm256_sub_pd(_mm256_loadu_pd(ay + k), vy);
+    const __m256d dz = _mm256_sub_pd(_mm256_loadu_pd(az + k), vz);
+    const __m256d sum = _mm256_add_pd(
+        _mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
+    _mm256_storeu_pd(row + k, sum);
+    vmin = _mm256_min_pd(sum, vmin);
+  }
+  double lanes[4];
+  _mm256_storeu_pd(lanes, vmin);
+  return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, SmallestLane(lanes, 4));
+}
+#endif
+
+struct RowFiller {
+  bool avx = false;
+  double operator()(double x, double y, double z, const double* ax, const double* ay,
+                    const double* az, int count, double* row) const {
+#if defined(__SSE2__)
+    if (avx) return FillSquaredRowAvx(x, y, z, ax, ay, az, count, row);
+    return FillSquaredRowSse2(x, y, z, ax, ay, az, count, row);
+#else
+    return FillSquaredTail(x, y, z, ax, ay, az, 0, count, row, INFINITY);
+#endif
+  }
+};
+
+RowFiller ChooseRowFiller() {
+#if defined(__SSE2__)
+  return {__builtin_cpu_supports("avx") != 0};
+#else
+  return {};
+#endif
+}
+
+int FirstIndexOf(const double* row, int count, double value) {
+  int k = 0;
+  while (k < count - 1 && row[k] != value) ++k;
+  return k;
+}
+
+}  // namespace
+
+void FillAsteroidSamples(const OrbitGeometry& g, int W, OrbitTable& table) {
+  const double pi = Pi();
+  const double nu0 = -(g.node + g.omega);
+  const double p = g.a * (1.0 - g.e * g.e);
+  const double cosStep = std::cos(2 * pi / (W - 1)), sinStep = std::sin(2 * pi / (W - 1));
+  double c = 1, s = 0;
+  for (int k = 0; k < W; ++k) {
+    const double nu = k * 2 * pi / (W - 1) + nu0;  // the viewer's table anomaly
+    if (k % EXACT_SAMPLE_EVERY == 0) {
+      c = std::cos(nu);
+      s = std::sin(nu);
+    } else {
+      const double next = c * cosStep - s * sinStep;
+      s = s * cosStep + c * sinStep;
+      c = next;
+    }
+    const double r = p / (1.0 + g.e * c);
+    const double xi = r * c, eta = r * s;
+    table.nu[k] = nu;
+    table.x[k] = xi * g.P1 + eta * g.Q1;
+    table.y[k] = xi * g.P2 + eta * g.Q2;
+    table.z[k] = xi * g.P3 + eta * g.Q3;
+  }
+}
+
+GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
+                                 SquaredDistanceGrid& grid) {
+  const int W = grid.W, M = W - 1;
+  double smallest = INFINITY;
+  int minJ = 0, minK = 0;
+  const RowFiller fillRow = ChooseRowFiller();
+  for (int j = 0; j < M; ++j) {
+    double* row = &grid.cells.cells[static_cast<size_t>(j) * (W + 1)];
+    const double r = fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j],
+                                    asteroidTable.x.data(), asteroidTable.y.data(),
+                                    asteroidTable.z.data(), M, row);
+    grid.rowMin[static_cast<size_t>(j)] = r;
+    if (r < smallest) {
+      smallest = r;
+      minJ = j;
+      minK = FirstIndexOf(row, M, r);
+    }
+  }
+  GridMinimum start;
+  start.earthIndex = minJ;
+  start.asteroidIndex = minK;
+  start.earthAnomaly = earthTable.nu[minJ];
+  start.asteroidAnomaly = asteroidTable.nu[minK];
+  // The viewer's ceiling, squared: no valley above it can hold the global minimum.
+  const double ceiling = std::sqrt(smallest) + (LargestSampleStepGm(earthTable, W) +
+                                                LargestSampleStepGm(asteroidTable, W)) /
+                                                   GM_PER_AU;
+  start.valleyStarts = FindValleyStarts(grid.cells, grid.rowMin, ceiling * ceiling, minJ, minK,
+                                        earthTable, asteroidTable);
+  return start;
+}
+
+}  // namespace moid

@@ -1,0 +1,30 @@
+#pragma once
+#include <vector>
+
+#include "orbit/MoidSearch.h"
+
+namespace moid {
+
+// The grid scan for callers that want the MOID alone: the same W x W samples as the
+// viewer's grid, but only the (W-1) x (W-1) cells of the torus (index W-1 repeats index 0)
+// and squared distances in AU^2, with no square root and no largest distance. Squaring
+// keeps the order of the cells, so the closest pair and the valleys are those of the
+// viewer's grid up to ties that rounding makes or breaks.
+struct SquaredDistanceGrid {
+  int W = 0;
+  DistanceGrid cells;           // squared AU, cells (j, k) with j, k < W - 1
+  std::vector<double> rowMin;   // smallest value of each row
+  void Resize(int w);
+};
+
+// Asteroid samples at the viewer's anomalies, slots 0..W-1, their sines and cosines
+// stepped by the angle addition formulas (a few last bits off the table's).
+void FillAsteroidSamples(const OrbitGeometry& asteroid, int W, OrbitTable& table);
+
+// Fills the grid from both sample tables and gives the closest pair with every valley
+// start, as ScanDistanceGrid does for the viewer's grid (the starts' distanceGm holds
+// squared AU here).
+GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
+                                 SquaredDistanceGrid& grid);
+
+}  // namespace moid
