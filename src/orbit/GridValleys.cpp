@@ -112,21 +112,31 @@ void TakeIfLocalMinimum(const double* up, const double* row, const double* down,
   minima.push_back({j, k});
 }
 
-// Local minima of row j at most `ceilingGm` away. Cells above the ceiling, nearly all of
-// them, are passed over two at a time.
+// Local minima of row j at most `ceilingGm` away. Cells above the ceiling or above a
+// neighbour in the row, nearly all of them, are passed over two at a time.
 void RowLocalMinima(const double* up, const double* row, const double* down, int M, int j,
                     double ceilingGm, std::vector<Cell>& minima) {
-  int k = 0;
+  const auto take = [&](int k) {
+    if (row[k] <= ceilingGm) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
+  };
+  take(0);  // its left neighbour is across the wrap
+  int k = 1;
 #if defined(__SSE2__)
   const __m128d ceiling = _mm_set1_pd(ceilingGm);
-  for (; k + 2 <= M; k += 2) {
-    const int below = _mm_movemask_pd(_mm_cmple_pd(_mm_loadu_pd(row + k), ceiling));
-    if (below & 1) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
-    if (below & 2) TakeIfLocalMinimum(up, row, down, M, j, k + 1, minima);
+  for (; k + 2 <= M - 1; k += 2) {
+    const __m128d d = _mm_loadu_pd(row + k);
+    // cmpnlt is "not less than": true for NaN, as TakeIfLocalMinimum's tests let it pass.
+    const __m128d candidate =
+        _mm_and_pd(_mm_cmple_pd(d, ceiling),
+                   _mm_and_pd(_mm_cmpnlt_pd(_mm_loadu_pd(row + k - 1), d),
+                              _mm_cmpnlt_pd(_mm_loadu_pd(row + k + 1), d)));
+    const int bits = _mm_movemask_pd(candidate);
+    if (bits & 1) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
+    if (bits & 2) TakeIfLocalMinimum(up, row, down, M, j, k + 1, minima);
   }
 #endif
-  for (; k < M; ++k)
-    if (row[k] <= ceilingGm) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
+  for (; k < M - 1; ++k) take(k);
+  take(M - 1);  // its right neighbour is across the wrap
 }
 
 std::vector<Cell> LowLocalMinima(const Torus& t, const std::vector<double>& rowMinGm,
