@@ -24,6 +24,9 @@
 // GfxOption, GfxRefresh and GfxBkgdMode are accepted and change nothing here (the SDL
 // backend presents the shown picture on GfxRefresh). Text is always drawn over an opaque
 // box of the text background colour. DrawTextRow leaves the current position unchanged.
+// GfxFont's size is the height of the text line (ascent + descent) in pixels, the way the
+// toolkit measures its fonts and the layout's fixed places were drawn: at 15, Arial has a
+// 13.43-pixel em.
 // DrawCircle outlines with a solid pen whatever the pen style.
 
 namespace moid {
@@ -210,7 +213,7 @@ struct Canvas::Impl {
 
   void DrawText(const std::string& text) {
     if (text.empty() || std::fabs(curX) > TEXT_REACH || std::fabs(curY) > TEXT_REACH) return;
-    cairo_scaled_font_t* font = fonts.Get(fontFace, fontSize);
+    cairo_scaled_font_t* font = fonts.Get(fontFace, fontSize, FontSizing::LineHeight);
     if (cairo_scaled_font_status(font) != CAIRO_STATUS_SUCCESS) return;
     const std::string utf8 = Cp1252ToUtf8(text);
     cairo_font_extents_t fe;
@@ -333,7 +336,8 @@ void Canvas::DrawTextRow(const std::string& text, int) { impl_->DrawText(text); 
 void Canvas::GfxFont(const std::string& face, int, int size, int, int, int, double) {
   impl_->fontFace = face;
   impl_->fontSize = size;
-  impl_->fonts.Get(face, size);  // match the font now, not at the first text
+  // Match the font now, not at the first text.
+  impl_->fonts.Get(face, size, FontSizing::LineHeight);
 }
 
 void Canvas::GfxFontColor(Colour c) { impl_->fontColour = c & 0xFFFFFFu; }

@@ -5,13 +5,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <vector>
 
 namespace moid {
 namespace {
 
-constexpr int MIN_PIXEL_SIZE = 1;
-constexpr int MAX_PIXEL_SIZE = 512;
+constexpr int MIN_SIZE = 1;
+constexpr int MAX_SIZE = 512;
 
 std::string Lowered(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(),
@@ -64,19 +65,48 @@ cairo_font_face_t* CreateFace(FcConfig* config, const std::string& families, int
   return face;
 }
 
-cairo_scaled_font_t* CreateScaledFont(FcConfig* config, const std::string& families,
-                                      int pixelSize) {
-  cairo_font_face_t* face = CreateFace(config, families, pixelSize);
-  cairo_matrix_t fontMatrix;
-  cairo_matrix_t identity;
-  cairo_matrix_init_scale(&fontMatrix, pixelSize, pixelSize);
-  cairo_matrix_init_identity(&identity);
+cairo_font_options_t* MonochromeOptions(cairo_hint_metrics_t hintMetrics) {
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  cairo_font_options_set_hint_metrics(options, hintMetrics);
+  return options;
+}
+
+cairo_scaled_font_t* ScaledFont(cairo_font_face_t* face, double emSize,
+                                cairo_hint_metrics_t hintMetrics) {
+  cairo_matrix_t fontMatrix;
+  cairo_matrix_t identity;
+  cairo_matrix_init_scale(&fontMatrix, emSize, emSize);
+  cairo_matrix_init_identity(&identity);
+  cairo_font_options_t* options = MonochromeOptions(hintMetrics);
   cairo_scaled_font_t* font = cairo_scaled_font_create(face, &fontMatrix, &identity, options);
   cairo_font_options_destroy(options);
+  return font;
+}
+
+// The face's line height (ascent + descent) per pixel of em, from its own design metrics:
+// cairo reports them unrounded when metrics are not hinted. 1 when the face gives none.
+double CellPerEm(cairo_font_face_t* face) {
+  cairo_scaled_font_t* unit = ScaledFont(face, 1.0, CAIRO_HINT_METRICS_OFF);
+  cairo_font_extents_t fe{};
+  if (cairo_scaled_font_status(unit) == CAIRO_STATUS_SUCCESS) cairo_scaled_font_extents(unit, &fe);
+  cairo_scaled_font_destroy(unit);
+  const double cell = fe.ascent + fe.descent;
+  return std::isfinite(cell) && cell > 0.1 && cell < 10.0 ? cell : 1.0;
+}
+
+// The em for a size: the size itself, or, for a line height, the em whose ascent + descent
+// is that many pixels (13.43 px of em for a 15-pixel Liberation Sans line).
+double EmSizeFor(cairo_font_face_t* face, int size, FontSizing sizing) {
+  return sizing == FontSizing::LineHeight ? size / CellPerEm(face) : size;
+}
+
+cairo_scaled_font_t* CreateScaledFont(FcConfig* config, const std::string& families, int size,
+                                      FontSizing sizing) {
+  cairo_font_face_t* face = CreateFace(config, families, size);
+  cairo_scaled_font_t* font = ScaledFont(face, EmSizeFor(face, size, sizing),
+                                         CAIRO_HINT_METRICS_ON);
   cairo_font_face_destroy(face);  // the scaled font keeps its own reference
   return font;
 }
@@ -96,13 +126,13 @@ FontCache::~FontCache() {
   if (config_ != nullptr) FcConfigDestroy(config_);
 }
 
-cairo_scaled_font_t* FontCache::Get(const std::string& face, int pixelSize) {
-  pixelSize = std::clamp(pixelSize, MIN_PIXEL_SIZE, MAX_PIXEL_SIZE);
-  const auto key = std::make_pair(Lowered(face), pixelSize);
+cairo_scaled_font_t* FontCache::Get(const std::string& face, int size, FontSizing sizing) {
+  size = std::clamp(size, MIN_SIZE, MAX_SIZE);
+  const auto key = std::make_tuple(Lowered(face), size, sizing);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
   if (config_ == nullptr) config_ = FcInitLoadConfigAndFonts();
-  cairo_scaled_font_t* font = CreateScaledFont(config_, FontFamiliesFor(face), pixelSize);
+  cairo_scaled_font_t* font = CreateScaledFont(config_, FontFamiliesFor(face), size, sizing);
   fonts_.emplace(key, font);
   return font;
 }

@@ -4,7 +4,7 @@
 
 #include <map>
 #include <string>
-#include <utility>
+#include <tuple>
 
 namespace moid {
 
@@ -14,7 +14,11 @@ namespace moid {
 // then sans-serif.
 std::string FontFamiliesFor(const std::string& face);
 
-// Scaled fonts by face name and pixel size, each created once. Glyphs are rendered
+// How a font size is meant: the height of the font's line, ascent + descent, in pixels (as
+// the graphics toolkit measures its fonts), or the em in pixels (the window's own texts).
+enum class FontSizing { LineHeight, Em };
+
+// Scaled fonts by face name and size, each created once. Glyphs are rendered
 // without antialiasing (every pixel is either ink or not), so text drawn again in the
 // background colour erases itself exactly. The cache loads its own fontconfig
 // configuration on first use and releases it with itself (the library's shared default
@@ -27,10 +31,10 @@ class FontCache {
   FontCache& operator=(const FontCache&) = delete;
 
   // Never null; a font that cannot be found falls back to cairo's default face.
-  cairo_scaled_font_t* Get(const std::string& face, int pixelSize);
+  cairo_scaled_font_t* Get(const std::string& face, int size, FontSizing sizing);
 
  private:
-  std::map<std::pair<std::string, int>, cairo_scaled_font_t*> fonts_;
+  std::map<std::tuple<std::string, int, FontSizing>, cairo_scaled_font_t*> fonts_;
   FcConfig* config_ = nullptr;
 };
 

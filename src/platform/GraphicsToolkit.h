@@ -26,6 +26,7 @@ class GraphicsToolkit {
   virtual void DrawCircle(int radius) = 0;  // disc at the current position
   virtual void DrawPixel(int x, int y, Colour c) = 0;
   virtual void DrawTextRow(const std::string& text, int mode) = 0;
+  // `size` is the height of a text line (ascent + descent) in pixels, not the em.
   virtual void GfxFont(const std::string& face, int a, int size, int c, int d, int e,
                        double f) = 0;
   virtual void GfxFontColor(Colour c) = 0;

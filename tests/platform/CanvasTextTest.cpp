@@ -122,10 +122,34 @@ TEST_F(CanvasText, CourierIsMonospacedAndArialIsNot) {
             RightmostInk(Rendering("Courier", "MMMM|")));
   EXPECT_LT(RightmostInk(Rendering("Arial", "iiii|")) + 10,
             RightmostInk(Rendering("Arial", "MMMM|")));
-  // Liberation Mono at 15 pixels advances 9 pixels a character: 10 characters, 90 pixels.
+  // Liberation Mono on a 15-pixel line has a 13.24-pixel em and advances 1229/2048 of it,
+  // 7.95 pixels, hinted to 8 a character: nine more bars end 72 pixels further right.
   EXPECT_EQ(
       RightmostInk(Rendering("Courier", "||||||||||")) - RightmostInk(Rendering("Courier", "|")),
-      9 * 9);
+      9 * 8);
+}
+
+// The advance of a text as drawn: the rightmost ink of the text followed by a bar, less the
+// bar's own column in a picture of the bar alone.
+int AdvanceOf(const std::string& face, const std::string& text) {
+  Canvas c;
+  c.Resize(400, 40);
+  c.GfxFont(face, 0, 15, 1, 0, 0, 0.0);
+  c.DrawFrom(0, 5);
+  c.DrawTextRow(text + "|", 0);
+  const int withText = RightmostInk(testing::Picture(c, BLACK));
+  c.GfxCLS();
+  c.DrawFrom(0, 5);
+  c.DrawTextRow("|", 0);
+  return withText - RightmostInk(testing::Picture(c, BLACK));
+}
+
+TEST_F(CanvasText, SizeFifteenIsAFifteenPixelLine) {
+  // Widths measured on a 15-pixel line (em 13.43 px, monochrome, full hinting): the caption's
+  // MOID run 206 px, "Gany" 31 px, "F1=Help" 49 px. With a 15-pixel em they are 226, 34, 55.
+  EXPECT_NEAR(AdvanceOf("Arial", "Moid =  97.6500 Gm,  0.652750 AU"), 206, 2);
+  EXPECT_NEAR(AdvanceOf("Arial", "Gany"), 31, 1);
+  EXPECT_NEAR(AdvanceOf("Arial", "F1=Help"), 49, 1);
 }
 
 TEST_F(CanvasText, FaceNamesMapToTheLiberationFamilies) {

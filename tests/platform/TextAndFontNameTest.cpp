@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cairo-ft.h>
+
+#include <cmath>
+
 #include "platform/FontCache.h"
 #include "platform/TextEncoding.h"
 
@@ -44,16 +48,71 @@ TEST(FontFamilies, ToolkitFacesMapToMetricCompatibleFamilies) {
   EXPECT_EQ(FontFamiliesFor(""), "sans-serif");
 }
 
+constexpr FontSizing LINE = FontSizing::LineHeight;
+
 TEST(FontCache, AFontIsCreatedOnceAndKept) {
   FontCache cache;
-  cairo_scaled_font_t* a = cache.Get("Arial", 15);
+  cairo_scaled_font_t* a = cache.Get("Arial", 15, LINE);
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(cairo_scaled_font_status(a), CAIRO_STATUS_SUCCESS);
-  EXPECT_EQ(cache.Get("Arial", 15), a);
-  EXPECT_EQ(cache.Get("arial", 15), a);
-  EXPECT_NE(cache.Get("Courier", 15), a);
-  EXPECT_NE(cache.Get("Arial", 16), a);
-  EXPECT_NE(cache.Get("Arial", -3), nullptr);  // clamped, still usable
+  EXPECT_EQ(cache.Get("Arial", 15, LINE), a);
+  EXPECT_EQ(cache.Get("arial", 15, LINE), a);
+  EXPECT_NE(cache.Get("Courier", 15, LINE), a);
+  EXPECT_NE(cache.Get("Arial", 16, LINE), a);
+  EXPECT_NE(cache.Get("Arial", -3, LINE), nullptr);  // clamped, still usable
+  EXPECT_NE(cache.Get("Arial", 15, FontSizing::Em), a);
+}
+
+// The line height of a scaled font, from the font file's own design units as FreeType reads
+// them (ascender and descender per unitsPerEm) times the em the font was made at.
+double DesignCellHeight(cairo_scaled_font_t* font) {
+  cairo_matrix_t m;
+  cairo_scaled_font_get_font_matrix(font, &m);
+  FT_Face face = cairo_ft_scaled_font_lock_face(font);
+  if (face == nullptr || face->units_per_EM == 0) {
+    if (face != nullptr) cairo_ft_scaled_font_unlock_face(font);
+    return -1;
+  }
+  const double perEm =
+      static_cast<double>(face->ascender - face->descender) / face->units_per_EM;
+  cairo_ft_scaled_font_unlock_face(font);
+  return perEm * m.yy;
+}
+
+TEST(FontCache, ASizeIsTheHeightOfTheLineNotOfTheEm) {
+  FontCache cache;
+  for (const char* face : {"Arial", "Courier"}) {
+    for (int size : {15, 12, 24}) {
+      cairo_scaled_font_t* font = cache.Get(face, size, LINE);
+      ASSERT_EQ(cairo_scaled_font_status(font), CAIRO_STATUS_SUCCESS) << face;
+      EXPECT_NEAR(DesignCellHeight(font), size, 0.01) << face << " " << size;
+      // As drawn (metrics hinted to whole pixels): the same line within a pixel.
+      cairo_font_extents_t fe;
+      cairo_scaled_font_extents(font, &fe);
+      EXPECT_NEAR(fe.ascent + fe.descent, size, 1.0) << face << " " << size;
+    }
+  }
+}
+
+TEST(FontCache, TheEmOfTheLiberationFacesIsSmallerThanTheLine) {
+  // Liberation Sans: ascender 1854, descender -434, 2048 units per em, so a 15-pixel line
+  // has an em of 15 * 2048 / 2288 = 13.43 pixels; Liberation Mono (1705, -615): 13.24.
+  FontCache cache;
+  cairo_matrix_t m;
+  cairo_scaled_font_get_font_matrix(cache.Get("Arial", 15, LINE), &m);
+  EXPECT_NEAR(m.yy, 13.43, 0.01);
+  cairo_scaled_font_get_font_matrix(cache.Get("Courier", 15, LINE), &m);
+  EXPECT_NEAR(m.yy, 13.24, 0.01);
+}
+
+TEST(FontCache, AnEmSizeIsTakenAsItIs) {
+  // The window's own texts are sized by em: 13 px of Liberation Mono is a 14.7-pixel line.
+  FontCache cache;
+  cairo_scaled_font_t* font = cache.Get("Courier", 13, FontSizing::Em);
+  cairo_matrix_t m;
+  cairo_scaled_font_get_font_matrix(font, &m);
+  EXPECT_EQ(m.yy, 13.0);
+  EXPECT_NEAR(DesignCellHeight(font), 13.0 * 2320 / 2048, 0.01);
 }
 
 }  // namespace

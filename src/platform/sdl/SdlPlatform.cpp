@@ -46,8 +46,8 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
   SdlOptions options;
   std::unique_ptr<SdlWindow> window;
   FontCache fonts;
-  ConsoleFont textFont{fonts.Get(CONSOLE_FACE, FONT_PIXELS)};
-  ConsoleFont headingFont{fonts.Get(HEADING_FACE, FONT_PIXELS)};
+  ConsoleFont textFont{fonts.Get(CONSOLE_FACE, FONT_PIXELS, FontSizing::Em)};
+  ConsoleFont headingFont{fonts.Get(HEADING_FACE, FONT_PIXELS, FontSizing::Em)};
   Canvas canvas;
   SdlGraphics graphics{canvas, *this};
   ConsoleText text{START_COLS, START_ROWS};
