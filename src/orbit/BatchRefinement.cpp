@@ -16,6 +16,32 @@ constexpr double SETTLED_STEP = 0.02;
 constexpr double REMAINING_WAY_FACTOR = 4;
 // How far above the best result (AU) a settled run must be to be given up.
 constexpr double GIVE_UP_MARGIN_AU = 1e-9;
+// A settled run this close (radians, on both orbits) to where an earlier run ended is
+// on its way to the same minimum, far inside its basin: it is given up.
+constexpr double SAME_MINIMUM_RAD = 1e-4;
+// Ends of earlier runs remembered for that test.
+constexpr int REMEMBERED_ENDS = 8;
+
+// Where earlier runs ended.
+struct RunEnds {
+  double nuE[REMEMBERED_ENDS] = {}, nuA[REMEMBERED_ENDS] = {};
+  int count = 0;
+  void Add(double e, double a) {
+    if (count == REMEMBERED_ENDS) return;
+    nuE[count] = e;
+    nuA[count] = a;
+    ++count;
+  }
+  // Anomalies are not reduced to one turn: runs may end whole turns apart.
+  bool Near(double e, double a) const {
+    const double turn = 2 * Pi();
+    for (int i = 0; i < count; ++i)
+      if (std::fabs(std::remainder(e - nuE[i], turn)) < SAME_MINIMUM_RAD &&
+          std::fabs(std::remainder(a - nuA[i], turn)) < SAME_MINIMUM_RAD)
+        return true;
+    return false;
+  }
+};
 
 struct Angle {
   double c = 1, s = 0;
@@ -104,7 +130,7 @@ struct Refiner {
   }
 
   // One Newton run; false when it was given up or met a singular matrix at once.
-  bool Run(double& nuE, double& nuA, double best) const {
+  bool Run(double& nuE, double& nuA, double best, const RunEnds& ends) const {
     for (int pass = 0; pass < MAX_PASSES; ++pass) {
       Pass step = Step(nuE, nuA);
       // A singular matrix gives no usable step: keep the anomalies reached so far.
@@ -117,6 +143,9 @@ struct Refiner {
       nuA -= step.dA;
       nuE -= step.dE;
       if (std::fabs(step.dA) < tolerance && std::fabs(step.dE) < tolerance) break;
+      if (std::fabs(step.dA) < SETTLED_STEP && std::fabs(step.dE) < SETTLED_STEP &&
+          ends.Near(nuE, nuA))
+        return false;
     }
     return true;
   }
@@ -141,10 +170,15 @@ MoidResult RefineBatchMoid(const OrbitGeometry& earth, const OrbitGeometry& aste
   const Refiner refiner = MakeRefiner(earth, asteroid);
   double bestE = start.earthAnomaly, bestA = start.asteroidAnomaly;
   double best = INFINITY;
-  if (refiner.Run(bestE, bestA, best)) best = refiner.DistanceAt(bestE, bestA);
+  RunEnds ends;
+  if (refiner.Run(bestE, bestA, best, ends)) {
+    best = refiner.DistanceAt(bestE, bestA);
+    ends.Add(bestE, bestA);
+  }
   for (const GridStart& v : start.valleyStarts) {
     double nuE = v.earthAnomaly, nuA = v.asteroidAnomaly;
-    if (!refiner.Run(nuE, nuA, best)) continue;
+    if (!refiner.Run(nuE, nuA, best, ends)) continue;
+    ends.Add(nuE, nuA);
     const double d = refiner.DistanceAt(nuE, nuA);
     // As in the viewer: another start replaces the closest pair's run only when clearly lower.
     if (d < best - VALLEY_IMPROVEMENT_AU || !(best < INFINITY)) {
