@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace moid {
@@ -112,41 +112,94 @@ void TakeIfLocalMinimum(const double* up, const double* row, const double* down,
   minima.push_back({j, k});
 }
 
+// Indices in [from, to) of cells at most `ceilingGm` away and not above a row neighbour
+// (the candidates for local minima), written to `out`; their number. Plain code.
+int RowCandidatesPlain(const double* row, int from, int to, double ceilingGm, int* out) {
+  int n = 0;
+  for (int k = from; k < to; ++k)
+    if (row[k] <= ceilingGm && !(row[k - 1] < row[k]) && !(row[k + 1] < row[k])) out[n++] = k;
+  return n;
+}
+
+#if defined(__SSE2__)
+int AppendBits(int k, int bits, int* out, int n) {
+  for (; bits; bits >>= 1, ++k)
+    if (bits & 1) out[n++] = k;
+  return n;
+}
+
+// The same, two cells at a time. cmpnlt is "not less than": true for NaN, as the plain
+// tests let it pass.
+int RowCandidatesSse2(const double* row, int from, int to, double ceilingGm, int* out) {
+  const __m128d ceiling = _mm_set1_pd(ceilingGm);
+  int n = 0, k = from;
+  for (; k + 2 <= to; k += 2) {
+    const __m128d d = _mm_loadu_pd(row + k);
+    const __m128d keep = _mm_and_pd(
+        _mm_cmple_pd(d, ceiling), _mm_and_pd(_mm_cmpnlt_pd(_mm_loadu_pd(row + k - 1), d),
+                                             _mm_cmpnlt_pd(_mm_loadu_pd(row + k + 1), d)));
+    n = AppendBits(k, _mm_movemask_pd(keep), out, n);
+  }
+  return n + RowCandidatesPlain(row, k, to, ceilingGm, out + n);
+}
+
+// Four cells at a time, where the processor has AVX.
+__attribute__((target("avx"))) int RowCandidatesAvx(const double* row, int from, int to,
+                                                    double ceilingGm, int* out) {
+  const __m256d ceiling = _mm256_set1_pd(ceilingGm);
+  int n = 0, k = from;
+  for (; k + 4 <= to; k += 4) {
+    const __m256d d = _mm256_loadu_pd(row + k);
+    const __m256d below = _mm256_cmp_pd(d, ceiling, _CMP_LE_OS);
+    const __m256d notAboveLeft = _mm256_cmp_pd(_mm256_loadu_pd(row + k - 1), d, _CMP_NLT_US);
+    const __m256d notAboveRight = _mm256_cmp_pd(_mm256_loadu_pd(row + k + 1), d, _CMP_NLT_US);
+    n = AppendBits(k, _mm256_movemask_pd(_mm256_and_pd(below, _mm256_and_pd(notAboveLeft, notAboveRight))), out, n);
+  }
+  return n + RowCandidatesPlain(row, k, to, ceilingGm, out + n);
+}
+#endif
+
 // Local minima of row j at most `ceilingGm` away. Cells above the ceiling or above a
-// neighbour in the row, nearly all of them, are passed over two at a time.
+// neighbour in the row, nearly all of them, are passed over several at a time.
 void RowLocalMinima(const double* up, const double* row, const double* down, int M, int j,
-                    double ceilingGm, std::vector<Cell>& minima) {
+                    double ceilingGm, bool avx, std::vector<int>& candidates,
+                    std::vector<Cell>& minima) {
   const auto take = [&](int k) {
     if (row[k] <= ceilingGm) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
   };
   take(0);  // its left neighbour is across the wrap
-  int k = 1;
+  candidates.resize(static_cast<size_t>(M));
+  int n = 0;
 #if defined(__SSE2__)
-  const __m128d ceiling = _mm_set1_pd(ceilingGm);
-  for (; k + 2 <= M - 1; k += 2) {
-    const __m128d d = _mm_loadu_pd(row + k);
-    // cmpnlt is "not less than": true for NaN, as TakeIfLocalMinimum's tests let it pass.
-    const __m128d candidate =
-        _mm_and_pd(_mm_cmple_pd(d, ceiling),
-                   _mm_and_pd(_mm_cmpnlt_pd(_mm_loadu_pd(row + k - 1), d),
-                              _mm_cmpnlt_pd(_mm_loadu_pd(row + k + 1), d)));
-    const int bits = _mm_movemask_pd(candidate);
-    if (bits & 1) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
-    if (bits & 2) TakeIfLocalMinimum(up, row, down, M, j, k + 1, minima);
-  }
+  n = avx ? RowCandidatesAvx(row, 1, M - 1, ceilingGm, candidates.data())
+          : RowCandidatesSse2(row, 1, M - 1, ceilingGm, candidates.data());
+#else
+  (void)avx;
+  n = RowCandidatesPlain(row, 1, M - 1, ceilingGm, candidates.data());
 #endif
-  for (; k < M - 1; ++k) take(k);
+  for (int i = 0; i < n; ++i)
+    TakeIfLocalMinimum(up, row, down, M, j, candidates[static_cast<size_t>(i)], minima);
   take(M - 1);  // its right neighbour is across the wrap
+}
+
+bool CpuHasAvx() {
+#if defined(__SSE2__)
+  return __builtin_cpu_supports("avx") != 0;
+#else
+  return false;
+#endif
 }
 
 std::vector<Cell> LowLocalMinima(const Torus& t, const std::vector<double>& rowMinGm,
                                  double ceilingGm, const Cell& closest) {
   std::vector<Cell> minima;
+  const bool avx = CpuHasAvx();
+  std::vector<int> candidates;
   const auto rowAt = [&](int j) { return &t.grid.cells[static_cast<size_t>(j) * (t.grid.W + 1)]; };
   for (int j = 0; j < t.M; ++j) {
     if (!(rowMinGm[static_cast<size_t>(j)] <= ceilingGm)) continue;
     RowLocalMinima(rowAt(j > 0 ? j - 1 : t.M - 1), rowAt(j), rowAt(j + 1 < t.M ? j + 1 : 0), t.M,
-                   j, ceilingGm, minima);
+                   j, ceilingGm, avx, candidates, minima);
   }
   minima.erase(std::remove_if(minima.begin(), minima.end(),
                               [&](const Cell& c) { return c.j == closest.j && c.k == closest.k; }),
