@@ -24,8 +24,8 @@ class BatchMoidWorkspace {
 // distance): the grid of the workspace's width and a Newton run from the closest pair and
 // from every valley start. The MOID is the viewer's global minimum: it agrees with
 // ComputeViewerMoid's to about 1e-15 AU when both find the global minimum, and like it
-// does not depend on W. The grid's closest pair is reported on the (W-1)-cell torus
-// (index W-1 shows as 0).
+// does not depend on W. The grid's closest pair is found on Earth rows 0..W-2 (the last
+// row repeats the first).
 MoidResult ComputeBatchMoid(const OrbitGeometry& earth, const ElementRecord& body,
                             BatchMoidWorkspace& work);
 

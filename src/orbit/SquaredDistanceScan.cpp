@@ -144,16 +144,18 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable&
   double smallest = INFINITY;
   int minJ = 0, minK = 0;
   const RowFiller fillRow = ChooseRowFiller();
+  // Each row also gets column W-1 (the repeat of column 0): W, a multiple of 72, fills whole
+  // vectors, and the scan of the row finds its closest pair as the viewer's does.
   for (int j = 0; j < M; ++j) {
     double* row = &grid.cells.cells[static_cast<size_t>(j) * (W + 1)];
     const double r = fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j],
                                     asteroidTable.x.data(), asteroidTable.y.data(),
-                                    asteroidTable.z.data(), M, row);
+                                    asteroidTable.z.data(), W, row);
     grid.rowMin[static_cast<size_t>(j)] = r;
     if (r < smallest) {
       smallest = r;
       minJ = j;
-      minK = FirstIndexOf(row, M, r);
+      minK = FirstIndexOf(row, W, r);
     }
   }
   GridMinimum start;

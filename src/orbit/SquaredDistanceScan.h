@@ -5,14 +5,14 @@
 
 namespace moid {
 
-// The grid scan for callers that want the MOID alone: the same W x W samples as the
-// viewer's grid, but only the (W-1) x (W-1) cells of the torus (index W-1 repeats index 0)
-// and squared distances in AU^2, with no square root and no largest distance. Squaring
+// The grid scan for callers that want the MOID alone: the same samples as the viewer's
+// grid, but only the W-1 rows of the torus (Earth index W-1 repeats index 0) and squared
+// distances in AU^2, with no square root and no largest distance. Squaring
 // keeps the order of the cells, so the closest pair and the valleys are those of the
 // viewer's grid up to ties that rounding makes or breaks.
 struct SquaredDistanceGrid {
   int W = 0;
-  DistanceGrid cells;           // squared AU, cells (j, k) with j, k < W - 1
+  DistanceGrid cells;           // squared AU, cells (j, k) with j < W - 1, k < W
   std::vector<double> rowMin;   // smallest value of each row
   void Resize(int w);
 };
