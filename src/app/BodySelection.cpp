@@ -20,6 +20,14 @@ std::size_t NumberPrefixLength(const std::string& name) {
   return pos + 2;
 }
 
+// `row` when the list handed back the row of a body (0..lastIndex) whose name is `answer`;
+// -1 otherwise.
+int ChosenSlot(const BodyCatalog& catalog, const std::string& answer, int row) {
+  const int last = std::min<int>(catalog.lastIndex, static_cast<int>(catalog.bodies.size()) - 1);
+  if (row < 0 || row > last) return -1;
+  return catalog.bodies[static_cast<std::size_t>(row)].name == answer ? row : -1;
+}
+
 }  // namespace
 
 std::string TrimBlanks(const std::string& s) {
@@ -54,11 +62,19 @@ int FindBodyIndex(const BodyCatalog& catalog, const std::string& name) {
 
 void ChooseBody(Platform& platform, AppState& state) {
   const BodyCatalog& catalog = state.catalog;
-  std::string answer = platform.console.ConsoleListBox(
-      3, 0, 0, "Please select one Asteroid", "Body Selection", BodyListItems(catalog), 0, 0, 0);
-  if (answer.empty() && catalog.bodies.size() > 1) answer = catalog.bodies[1].name;
-  const int found = FindBodyIndex(catalog, answer);
-  if (found >= 0) state.selectedIndex = found;
+  int row = -1;
+  std::string answer =
+      platform.console.ConsoleListBox(3, 0, 0, "Please select one Asteroid", "Body Selection",
+                                      BodyListItems(catalog), 0, 0, 0, &row);
+  int slot = ChosenSlot(catalog, answer, row);
+  if (slot < 0 && answer.empty() && catalog.bodies.size() > 1) {
+    // Nothing chosen: the second body of the file, by its position.
+    answer = catalog.bodies[1].name;
+    slot = ChosenSlot(catalog, answer, 1);
+  }
+  // A toolkit that hands back no row: the first body of that name.
+  if (slot < 0) slot = FindBodyIndex(catalog, answer);
+  if (slot >= 0) state.selectedIndex = slot;
   state.selectedName = TrimBlanks(answer);
   state.currentBody = catalog.bodies.at(static_cast<std::size_t>(state.selectedIndex));
   state.bodyLabel = BodyLabel(state.selectedName);

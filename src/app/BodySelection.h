@@ -21,6 +21,8 @@ std::vector<std::string> BodyListItems(const BodyCatalog& catalog);
 int FindBodyIndex(const BodyCatalog& catalog, const std::string& name);
 
 // Shows the asteroid list and sets selectedIndex, selectedName, currentBody and bodyLabel.
+// The row the list hands back decides the body, so each of two bodies of the same name can
+// be chosen; without a row the first body of the chosen name is taken.
 void ChooseBody(Platform& platform, AppState& state);
 
 }  // namespace moid

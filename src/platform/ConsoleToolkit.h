@@ -21,11 +21,18 @@ class ConsoleToolkit {
   virtual int ConsoleMetrics(int item) = 0;
   // 35: the usable display height in pixels (the fit test needs more than the picture's height).
   virtual int ConsoleInfo(int item) = 0;
-  // Returns the chosen item's text unchanged, "" when nothing was chosen.
+  // Returns the chosen item's text unchanged, "" when nothing was chosen. `chosenRow`, when
+  // given, receives the chosen item's index in `items` (-1 when nothing was chosen), which
+  // tells apart items of the same text and an empty item from no choice.
   virtual std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
                                      const std::string& title,
-                                     const std::vector<std::string>& items, int g, int h,
-                                     int i) = 0;
+                                     const std::vector<std::string>& items, int g, int h, int i,
+                                     int* chosenRow) = 0;
+  std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
+                             const std::string& title, const std::vector<std::string>& items,
+                             int g, int h, int i) {
+    return ConsoleListBox(a, b, c, prompt, title, items, g, h, i, nullptr);
+  }
   // "\t" and "\n" (two characters each) in the text stand for a tab and a line break.
   virtual void ConsoleMessageBox(const std::string& text, int b, const std::string& title,
                                  int d, int e) = 0;

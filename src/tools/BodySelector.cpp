@@ -60,24 +60,33 @@ std::vector<int> NearestNames(const std::vector<std::string>& names, const std::
   return best;
 }
 
-BodySelection Chosen(int index) { return {index, ""}; }
+BodySelection Chosen(int index) { return {index, "", false}; }
 
-BodySelection Failed(std::string error) { return {-1, std::move(error)}; }
+BodySelection Failed(std::string error) { return {-1, std::move(error), false}; }
+
+BodySelection Ambiguous(const std::string& selector, const std::vector<int>& slots,
+                        const std::vector<std::string>& names) {
+  return {-1,
+          "\"" + selector + "\" names " + std::to_string(slots.size()) +
+              " bodies; say which:" + ListCandidates(slots, names),
+          true};
+}
 
 BodySelection SelectByName(const BodyCatalog& catalog, const std::string& selector) {
   const std::vector<std::string> names = DisplayNames(catalog);
   const std::string wanted = TrimBlanks(selector);
+  std::vector<int> exact;
   for (std::size_t i = 0; i < names.size(); ++i)
-    if (names[i] == wanted) return Chosen(static_cast<int>(i));
+    if (names[i] == wanted) exact.push_back(static_cast<int>(i));
+  if (exact.size() == 1) return Chosen(exact[0]);
+  if (exact.size() > 1) return Ambiguous(selector, exact, names);
   const std::string lowered = AsciiLower(wanted);
   std::vector<int> matches;
   for (std::size_t i = 0; i < names.size(); ++i)
     if (AsciiLower(names[i]).find(lowered) != std::string::npos)
       matches.push_back(static_cast<int>(i));
   if (matches.size() == 1) return Chosen(matches[0]);
-  if (matches.size() > 1)
-    return Failed("\"" + selector + "\" names " + std::to_string(matches.size()) +
-                  " bodies; say which:" + ListCandidates(matches, names));
+  if (matches.size() > 1) return Ambiguous(selector, matches, names);
   const std::vector<int> near = NearestNames(names, lowered);
   std::string error = "no body is named \"" + selector + "\"";
   if (!near.empty()) error += "; names that begin alike:" + ListCandidates(near, names);

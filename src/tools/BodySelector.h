@@ -9,12 +9,13 @@ namespace moid::tools {
 struct BodySelection {
   int index = -1;     // slot of the body; -1 when none was chosen
   std::string error;  // why not, with the candidates, when index is -1 (UTF-8)
+  bool ambiguous = false;  // the selector names several bodies (a usage error: exit 2)
 };
 
-// A selector is a slot number (0 to lastIndex), or a name: the body whose name, blanks
-// trimmed, equals the trimmed selector (the first such slot), else the one body whose
-// name contains the selector without regard to letter case. No match or several are an
-// error that lists candidates. Names are compared as UTF-8.
+// A selector is a slot number (0 to lastIndex), or a name: the one body whose name, blanks
+// trimmed, equals the trimmed selector, else the one body whose name contains the selector
+// without regard to letter case. No match is an error that suggests names; several are an
+// ambiguous error that lists them with their slots. Names are compared as UTF-8.
 BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector);
 
 }  // namespace moid::tools

@@ -156,7 +156,7 @@ int RunEphemCommand(const std::vector<std::string>& args, std::ostream& out, std
   const BodySelection chosen = SelectBody(*catalog, o.body);
   if (chosen.index < 0) {
     err << "moidtool ephem: " << chosen.error << '\n';
-    return 1;
+    return chosen.ambiguous ? 2 : 1;
   }
   const OrbitGeometry earth = PrepareEarthGeometry(catalog->reference);
   const OrbitGeometry body =

@@ -146,7 +146,7 @@ int RunMoidCommand(const std::vector<std::string>& args, std::ostream& out, std:
     const BodySelection chosen = SelectBody(*catalog, o.body);
     if (chosen.index < 0) {
       err << "moidtool moid: " << chosen.error << '\n';
-      return 1;
+      return chosen.ambiguous ? 2 : 1;
     }
     slots.push_back(chosen.index);
   } else {

@@ -128,11 +128,10 @@ std::string PlantedKind(const std::string& path) {
   return ": it is " + kind + (kind == "a directory" ? "" : ", not a file");
 }
 
-void ScriptRun(headless::HeadlessPlatform& platform, const RenderOptions& o,
-               const std::string& bodyItem) {
+void ScriptRun(headless::HeadlessPlatform& platform, const RenderOptions& o, int bodySlot) {
   using headless::ScriptEvent;
   platform.Push(ScriptEvent::ListAnswer(WidthItem(o.width)));
-  platform.Push(ScriptEvent::ListAnswer(bodyItem));
+  platform.Push(ScriptEvent::ListRow(bodySlot));
   // Each key is followed by one poll without a key, as a person types slower than the loop:
   // a running animation draws a frame there, and a paused one has its key read.
   for (const std::string& key : o.keys) {
@@ -149,12 +148,11 @@ struct SavedPictures {
 };
 
 // Runs the program in the current directory; the names of the pictures it saved.
-SavedPictures RunHeadless(const RenderOptions& o, const std::string& file,
-                          const std::string& bodyItem) {
+SavedPictures RunHeadless(const RenderOptions& o, const std::string& file, int bodySlot) {
   headless::HeadlessConfig config;
   config.displayHeight = RENDER_DISPLAY_HEIGHT;
   headless::HeadlessPlatform platform(config);
-  ScriptRun(platform, o, bodyItem);
+  ScriptRun(platform, o, bodySlot);
   SaveWatcher watcher(platform.Graphics());
   Platform p{platform, watcher};
   DriverOptions options;
@@ -163,15 +161,14 @@ SavedPictures RunHeadless(const RenderOptions& o, const std::string& file,
   return {watcher.Saved(), watcher.Failed()};
 }
 
-int Render(const RenderOptions& o, const std::string& bodyItem, std::ostream& out,
-           std::ostream& err) {
+int Render(const RenderOptions& o, int bodySlot, std::ostream& out, std::ostream& err) {
   const std::string file = AbsolutePath(o.file);
   const std::string home = process::CurrentDirectory();
   if (o.outDir && !process::ChangeDirectory(*o.outDir)) {
     err << "moidtool render: " << *o.outDir << ": cannot write there (no such directory)\n";
     return 1;
   }
-  const SavedPictures pictures = RunHeadless(o, file, bodyItem);
+  const SavedPictures pictures = RunHeadless(o, file, bodySlot);
   if (o.outDir) process::ChangeDirectory(home);
   for (const std::string& name : pictures.saved) out << OutputPath(o, name) << '\n';
   for (const std::string& name : pictures.failed) {
@@ -209,10 +206,10 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
   const BodySelection selection = SelectBody(*catalog, o.body);
   if (selection.index < 0) {
     err << "moidtool render: " << selection.error << '\n';
-    return 1;
+    return selection.ambiguous ? 2 : 1;
   }
-  // The list answer is the name exactly as the list shows it.
-  return Render(o, catalog->bodies[static_cast<std::size_t>(selection.index)].name, out, err);
+  // The body is picked in the list by its row, as a user picks one of two of the same name.
+  return Render(o, selection.index, out, err);
 }
 
 }  // namespace moid::tools

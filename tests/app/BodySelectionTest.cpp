@@ -108,6 +108,54 @@ TEST(ChooseBody, DuplicateNamesSelectTheLowerIndex) {
   EXPECT_EQ(c.state->currentBody.semiMajorAxis, 2.0);
 }
 
+void ChooseRow(Chosen& c, int row) {
+  c.platform.Push(ScriptEvent::ListRow(row));
+  Platform p = c.platform.AsPlatform();
+  ChooseBody(p, *c.state);
+}
+
+TEST(ChooseBody, TheRowPickedIsTheBodyTaken) {
+  Chosen c;
+  FillCatalog(*c.state, {"(433) Eros", "Twin body name", "(1036) Ganymed", "Twin body name"});
+  ChooseRow(c, 3);  // the second of the two bodies of that name
+  EXPECT_EQ(c.state->selectedIndex, 3);
+  EXPECT_EQ(c.state->currentBody.semiMajorAxis, 4.0);
+  EXPECT_EQ(c.state->selectedName, "Twin body name");
+  ChooseRow(c, 1);  // and the first one again
+  EXPECT_EQ(c.state->selectedIndex, 1);
+  EXPECT_EQ(c.state->currentBody.semiMajorAxis, 2.0);
+}
+
+TEST(ChooseBody, ABodyWithAnEmptyNameIsTakenByItsRow) {
+  Chosen c;
+  FillCatalog(*c.state, {"", "(433) Eros", "", "(1036) Ganymed"});
+  ChooseRow(c, 2);
+  EXPECT_EQ(c.state->selectedIndex, 2);
+  EXPECT_EQ(c.state->currentBody.semiMajorAxis, 3.0);
+  EXPECT_EQ(c.state->selectedName, "");
+  EXPECT_EQ(c.state->bodyLabel, "");
+  ChooseRow(c, 0);
+  EXPECT_EQ(c.state->selectedIndex, 0);
+  EXPECT_EQ(c.state->currentBody.semiMajorAxis, 1.0);
+}
+
+TEST(ChooseBody, DismissalTakesSlotOneEvenWhenSlotZeroHasItsName) {
+  Chosen c;
+  FillCatalog(*c.state, {"Twin body name", "Twin body name", "(1036) Ganymed"});
+  Choose(c, "");
+  EXPECT_EQ(c.state->selectedIndex, 1);
+  EXPECT_EQ(c.state->currentBody.semiMajorAxis, 2.0);
+  EXPECT_EQ(c.state->selectedName, "Twin body name");
+}
+
+TEST(ChooseBody, AnEmptyRowAfterTheLastBodyCountsAsNothingChosen) {
+  Chosen c;
+  FillCatalog(*c.state, {"(433) Eros", "(1036) Ganymed", "(99942) Apophis"});
+  ChooseRow(c, 7);  // an unfilled slot: "" comes back, as from a dismissal
+  EXPECT_EQ(c.state->selectedIndex, 1);
+  EXPECT_EQ(c.state->selectedName, "(1036) Ganymed");
+}
+
 TEST(ChooseBody, DismissalTakesTheSecondBodyOfTheFile) {
   Chosen c;
   FillCatalog(*c.state, {"(433) Eros", "(1036) Ganymed", "(99942) Apophis"});

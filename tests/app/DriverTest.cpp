@@ -173,6 +173,54 @@ TEST(DriverRoutes, WidthBodyOrbitViewEsc) {
   ExpectOrderlyExit(run);
 }
 
+TEST(DriverBodyChoice, TheSecondOfTwoBodiesOfOneNameIsTheOneShown) {
+  DriverRun run;
+  apptest::WriteFile(*run.options.elementsPath,
+                     std::string(apptest::REFERENCE_LINE) + apptest::BodyLine("(433) Eros", 1.2) +
+                         apptest::BodyLine("(1036) Ganymed", 2.6) +
+                         apptest::BodyLine("(433) Eros", 1.6));
+  run.List(" 432");
+  run.platform.Push(ScriptEvent::ListRow(0));
+  run.Keys({Key(' ')});
+  run.Mouse(keys::MOUSE_RIGHT);
+  run.platform.Push(ScriptEvent::ListRow(2));  // from the map, the second of them
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  ASSERT_EQ(run.Lists(), 3);
+  EXPECT_TRUE(run.MapVisited());
+  EXPECT_EQ(run.state->selectedIndex, 2);
+  EXPECT_EQ(run.state->session.asteroid.a, 1.6);
+  EXPECT_EQ(run.state->session.bodyLabel, "(433) Eros");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverBodyChoice, TheRowChosenSetsUpItsOwnOrbit) {
+  DriverRun run;
+  apptest::WriteFile(*run.options.elementsPath,
+                     std::string(apptest::REFERENCE_LINE) + apptest::BodyLine("(433) Eros", 1.2) +
+                         apptest::BodyLine("", 2.6) + apptest::BodyLine("(433) Eros", 1.6));
+  run.List(" 432");
+  run.platform.Push(ScriptEvent::ListRow(2));
+  run.Keys({Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(run.state->selectedIndex, 2);
+  EXPECT_EQ(run.state->session.asteroid.a, 1.6);
+  ExpectOrderlyExit(run);
+
+  DriverRun empty;
+  apptest::WriteFile(*empty.options.elementsPath,
+                     std::string(apptest::REFERENCE_LINE) + apptest::BodyLine("(433) Eros", 1.2) +
+                         apptest::BodyLine("(1036) Ganymed", 2.6) + apptest::BodyLine("", 1.6));
+  empty.List(" 432");
+  empty.platform.Push(ScriptEvent::ListRow(2));  // the body without a name
+  empty.Keys({Key(keys::ESC)});
+  empty.Run();
+  EXPECT_EQ(empty.state->selectedIndex, 2);
+  EXPECT_EQ(empty.state->session.asteroid.a, 1.6);
+  EXPECT_EQ(empty.state->session.bodyLabel, "");
+  ExpectOrderlyExit(empty);
+}
+
 TEST(DriverRoutes, ClosingTheWindowInTheBodyListLeavesBeforeTheSetUp) {
   DriverRun run;
   run.List(" 504");

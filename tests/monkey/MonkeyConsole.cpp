@@ -177,17 +177,29 @@ std::string MonkeyConsole::RandomWidthAnswer(const std::vector<std::string>& ite
   return RandomJunk();
 }
 
-std::string MonkeyConsole::RandomBodyAnswer(const std::vector<std::string>& items) {
+ScriptEvent MonkeyConsole::RandomBodyAnswer(const std::vector<std::string>& items,
+                                            std::string& description) {
   // The filled part of the list: up to the last name that is not empty.
   int filled = static_cast<int>(items.size());
   while (filled > 0 && items[static_cast<std::size_t>(filled) - 1].empty()) --filled;
   const int kind = Uniform(0, 99);
-  if (kind < 70 && filled > 0) return items[static_cast<std::size_t>(Uniform(0, filled - 1))];
-  if (kind < 80) return "";
-  if (kind < 85 && filled > 0) {
-    return UpperAscii(items[static_cast<std::size_t>(Uniform(0, filled - 1))]);
+  if (kind < 35) {  // a row, now and then one past the names
+    const int row = Uniform(0, filled + 1);
+    description = "row:" + std::to_string(row);
+    return ScriptEvent::ListRow(row);
   }
-  return RandomJunk();
+  std::string answer;
+  if (kind < 70 && filled > 0) {
+    answer = items[static_cast<std::size_t>(Uniform(0, filled - 1))];
+  } else if (kind < 80) {
+    answer = "";
+  } else if (kind < 85 && filled > 0) {
+    answer = UpperAscii(items[static_cast<std::size_t>(Uniform(0, filled - 1))]);
+  } else {
+    answer = RandomJunk();
+  }
+  description = "answer:\"" + Hex(answer) + "\"";
+  return ScriptEvent::ListAnswer(answer);
 }
 
 void MonkeyConsole::FeedPollEvent() {
@@ -235,14 +247,19 @@ void MonkeyConsole::WaitForKey() {
 std::string MonkeyConsole::ConsoleListBox(int a, int b, int c, const std::string& prompt,
                                           const std::string& title,
                                           const std::vector<std::string>& items, int g, int h,
-                                          int i) {
+                                          int i, int* chosenRow) {
   if (title == "Window Selection" && beforeWidthList_) beforeWidthList_();
   if (Spend()) {
-    const std::string answer =
-        title == "Window Selection" ? RandomWidthAnswer(items) : RandomBodyAnswer(items);
-    Feed(ScriptEvent::ListAnswer(answer), "answer:\"" + Hex(answer) + "\"");
+    if (title == "Window Selection") {
+      const std::string answer = RandomWidthAnswer(items);
+      Feed(ScriptEvent::ListAnswer(answer), "answer:\"" + Hex(answer) + "\"");
+    } else {
+      std::string description;
+      ScriptEvent answer = RandomBodyAnswer(items, description);
+      Feed(std::move(answer), description);
+    }
   }
-  return inner_.ConsoleListBox(a, b, c, prompt, title, items, g, h, i);
+  return inner_.ConsoleListBox(a, b, c, prompt, title, items, g, h, i, chosenRow);
 }
 
 // --- Everything else goes straight to the headless backend --------------------------

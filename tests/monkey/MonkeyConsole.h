@@ -57,7 +57,7 @@ class MonkeyConsole final : public ConsoleToolkit {
   int ConsoleInfo(int item) override;
   std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
                              const std::string& title, const std::vector<std::string>& items, int g,
-                             int h, int i) override;
+                             int h, int i, int* chosenRow) override;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;
@@ -78,7 +78,9 @@ class MonkeyConsole final : public ConsoleToolkit {
   headless::ScriptEvent RandomKey(std::string& description);
   headless::ScriptEvent RandomPointer(std::string& description);
   std::string RandomWidthAnswer(const std::vector<std::string>& items);
-  std::string RandomBodyAnswer(const std::vector<std::string>& items);
+  // An answer by text (a name, "", a wrong-case name or junk) or by row.
+  headless::ScriptEvent RandomBodyAnswer(const std::vector<std::string>& items,
+                                         std::string& description);
   std::string RandomJunk();
   int Uniform(int lo, int hi);
   bool Chance(double p);

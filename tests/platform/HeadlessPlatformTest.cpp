@@ -71,6 +71,28 @@ TEST(HeadlessScript, ListBoxTakesTheNextAnswerAndDropsKeysBeforeIt) {
   EXPECT_EQ(p.ReadKey(), "after");
 }
 
+TEST(HeadlessScript, ListBoxHandsBackTheRowOfItsAnswer) {
+  HeadlessPlatform p;
+  const std::vector<std::string> items{"Twin", "", "Twin", ""};
+  p.Push(ScriptEvent::ListRow(2));
+  p.Push(ScriptEvent::ListAnswer("Twin"));
+  p.Push(ScriptEvent::ListRow(1));
+  p.Push(ScriptEvent::ListAnswer(""));
+  p.Push(ScriptEvent::ListRow(4));
+  p.Push(ScriptEvent::ListAnswer("Nobody"));
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"Twin", 2}, {"Twin", 0}, {"", 1}, {"", -1}, {"", -1}, {"Nobody", -1}};
+  for (const auto& [text, row] : expected) {
+    int chosen = 99;
+    EXPECT_EQ(p.ConsoleListBox(3, 0, 0, "p", "t", items, 0, 0, 0, &chosen), text);
+    EXPECT_EQ(chosen, row) << text;
+    EXPECT_EQ(p.ListsShown().back().row, row);
+  }
+  int chosen = 99;
+  EXPECT_EQ(p.ConsoleListBox(3, 0, 0, "p", "t", items, 0, 0, 0, &chosen), "");  // script ended
+  EXPECT_EQ(chosen, -1);
+}
+
 TEST(HeadlessScript, ListBoxAtTheScriptEndReturnsNothingAndQuits) {
   HeadlessPlatform p;
   p.Push(ScriptEvent::Key("x"));

@@ -104,6 +104,23 @@ TEST_F(SdlListBox, TheChosenTextComesBackUnchanged) {
   EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), "(2) Pallas\xB0 ");
 }
 
+TEST_F(SdlListBox, TheChosenRowComesBackWithItsText) {
+  const std::vector<std::string> names = {"Twin", "", "Twin", "Other", ""};
+  int row = 99;
+  Push(KeyDown(SDLK_DOWN));
+  Push(KeyDown(SDLK_DOWN));
+  Push(KeyDown(SDLK_RETURN));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0, &row), "Twin");
+  EXPECT_EQ(row, 2);  // the second "Twin", not the first
+  Push(KeyDown(SDLK_DOWN));
+  Push(KeyDown(SDLK_RETURN));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0, &row), "");
+  EXPECT_EQ(row, 1);  // an empty item chosen is not nothing chosen
+  Push(KeyDown(SDLK_ESCAPE));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0, &row), "");
+  EXPECT_EQ(row, -1);
+}
+
 TEST_F(SdlListBox, ClickSelectsAndDoubleClickChooses) {
   const ListBoxLayout l = Layout(WIDTH_PROMPT);
   const auto [x4, y4] = RowPoint(l, 4);

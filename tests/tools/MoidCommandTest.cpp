@@ -127,11 +127,6 @@ TEST(MoidCommand, UnusableInputIsExitCodeOne) {
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("no body is named \"Pluto\""), std::string::npos) << run.err;
-  run = RunMoid({path, "--body", "ring"});
-  EXPECT_EQ(run.code, 1);
-  EXPECT_NE(run.err.find("\"ring\" names 2 bodies"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("  0\tPolar ring"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("  1\tInner ring"), std::string::npos) << run.err;
   run = RunMoid({path, "--body", "3"});
   EXPECT_EQ(run.code, 1);
   const std::string hyperbolicEarth = dir.WriteFile("BAD.DAT",
@@ -139,6 +134,29 @@ TEST(MoidCommand, UnusableInputIsExitCodeOne) {
   run = RunMoid({hyperbolicEarth});
   EXPECT_EQ(run.code, 1);
   EXPECT_NE(run.err.find("reference orbit"), std::string::npos) << run.err;
+}
+
+// Several bodies for one name is a usage error: the user must say which, by slot.
+TEST(MoidCommand, ANameOfSeveralBodiesIsExitCodeTwo) {
+  testing::TempDirectory dir;
+  const std::string path = dir.WriteFile("ELEMENTS.DAT", CATALOG);
+  CommandRun run = RunMoid({path, "--body", "ring"});
+  EXPECT_EQ(run.code, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("\"ring\" names 2 bodies"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("  0\tPolar ring"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("  1\tInner ring"), std::string::npos) << run.err;
+  const std::string twins = dir.WriteFile("TWINS.DAT",
+      "2459800.5,0.0,0.0,0.0,0.0,1.0,0.0,0,Earth\r\n"
+      "0.0,90.0,30.0,40.0,1.2,0.0,(433) Eros\r\n"
+      "0.0,30.0,10.0,250.0,0.75,0.0,(433) Eros\r\n");
+  run = RunMoid({twins, "--body", "(433) Eros"});
+  EXPECT_EQ(run.code, 2);
+  EXPECT_NE(run.err.find("  0\t(433) Eros\n  1\t(433) Eros"), std::string::npos) << run.err;
+  run = RunMoid({twins, "--body", "1", "--width", "72"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  // The inner ring of radius 0.75 against the unit circle: 0.25 AU.
+  EXPECT_NEAR(std::stod(Split(Split(run.out, '\n')[1], '\t')[2]), 0.25, 1e-9) << run.out;
 }
 
 TEST(MoidCommand, ACatalogueWithoutBodiesGivesTheHeaderOnly) {

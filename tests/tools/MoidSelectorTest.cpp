@@ -25,11 +25,24 @@ TEST(BodySelector, SlotNumbers) {
 }
 
 TEST(BodySelector, ExactTrimmedNameComesFirst) {
-  const BodyCatalog c = Catalog({"Monterosa  ", "  Eros ", "(433) Eros", "Eros"});
-  EXPECT_EQ(SelectBody(c, "Eros").index, 1);       // first exact match after trimming
+  const BodyCatalog c = Catalog({"Monterosa  ", "  Eros ", "(433) Eros", "Erosion"});
+  EXPECT_EQ(SelectBody(c, "Eros").index, 1);  // the one exact match after trimming
   EXPECT_EQ(SelectBody(c, " Eros  ").index, 1);
   EXPECT_EQ(SelectBody(c, "(433) Eros").index, 2);
   EXPECT_EQ(SelectBody(c, "Monterosa").index, 0);
+}
+
+TEST(BodySelector, ANameOfSeveralBodiesIsAmbiguous) {
+  const BodyCatalog c = Catalog({"Monterosa  ", "(433) Eros", "(1) Ceres", " (433) Eros"});
+  const BodySelection s = SelectBody(c, "(433) Eros");
+  EXPECT_EQ(s.index, -1);
+  EXPECT_TRUE(s.ambiguous);
+  EXPECT_EQ(s.error,
+            "\"(433) Eros\" names 2 bodies; say which:\n  1\t(433) Eros\n  3\t(433) Eros");
+  EXPECT_EQ(SelectBody(c, "3").index, 3);  // a slot number still picks either
+  EXPECT_EQ(SelectBody(c, "1").index, 1);
+  EXPECT_FALSE(SelectBody(c, "Ceres").ambiguous);
+  EXPECT_FALSE(SelectBody(c, "Vesta").ambiguous);  // no match is no ambiguity
 }
 
 TEST(BodySelector, UniqueSubstringWithoutRegardToCase) {
@@ -45,6 +58,7 @@ TEST(BodySelector, AmbiguousNamesListTheCandidates) {
   const BodySelection s = SelectBody(c, "eros");
   EXPECT_EQ(s.index, -1);
   EXPECT_EQ(s.error, "\"eros\" names 2 bodies; say which:\n  1\t(433) Eros\n  2\t(947) Monterosa");
+  EXPECT_TRUE(s.ambiguous);
 }
 
 TEST(BodySelector, LongCandidateListsAreCut) {

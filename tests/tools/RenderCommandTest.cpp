@@ -176,6 +176,20 @@ TEST_F(RenderCommand, BodyBySlotByNameWithoutItsBlanksOrByPartOfItsName) {
   EXPECT_EQ(Render({catalog, "--body", "3", "--out", out}).code, 1);  // slots 0..2
 }
 
+TEST_F(RenderCommand, TheSecondOfTwoBodiesOfOneNameIsShownBySlot) {
+  const std::string twins = dir.WriteFile("TWINS.DAT",
+                                          "2460000.5,0,0,0,0,1,0,0,Earth\r\n"
+                                          "0,0,0,0,2,0,(433) Eros\r\n"
+                                          "0,10,0,0,2,0,(433) Eros\r\n");
+  ASSERT_EQ(Render({twins, "--body", "1", "--out", out}).code, 0);
+  EXPECT_GT(ReadBmp(out + "/Orbits.bmp").Count(PALE_BLUE), 0);  // slot 1: the tilted orbit
+  ASSERT_EQ(Render({twins, "--body", "0", "--out", out}).code, 0);
+  EXPECT_EQ(ReadBmp(out + "/Orbits.bmp").Count(PALE_BLUE), 0);  // slot 0: the flat one
+  const CommandRun byName = Render({twins, "--body", "(433) Eros", "--out", out});
+  EXPECT_EQ(byName.code, 2);
+  EXPECT_NE(byName.err.find("names 2 bodies"), std::string::npos) << byName.err;
+}
+
 TEST_F(RenderCommand, EscBeforeTheMapWritesNothingAndSaysSo) {
   const CommandRun run = Render({catalog, "--body", "Flat", "--keys", "Esc", "--out", out});
   EXPECT_EQ(run.code, 1);

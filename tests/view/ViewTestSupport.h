@@ -86,7 +86,9 @@ class KeyScriptConsole final : public ConsoleToolkit {
   int ConsoleMetrics(int) override { return 8; }
   int ConsoleInfo(int) override { return 2000; }
   std::string ConsoleListBox(int, int, int, const std::string&, const std::string&,
-                             const std::vector<std::string>&, int, int, int) override {
+                             const std::vector<std::string>&, int, int, int,
+                             int* chosenRow) override {
+    if (chosenRow != nullptr) *chosenRow = -1;
     return "";
   }
   void ConsoleMessageBox(const std::string& text, int, const std::string& title, int,

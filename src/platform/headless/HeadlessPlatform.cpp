@@ -40,6 +40,40 @@ ScriptEvent ScriptEvent::ListAnswer(std::string text) {
   return e;
 }
 
+ScriptEvent ScriptEvent::ListRow(int row) {
+  ScriptEvent e;
+  e.kind = Kind::ListRow;
+  e.count = row;
+  return e;
+}
+
+namespace {
+
+bool IsListEvent(const ScriptEvent& e) {
+  return e.kind == ScriptEvent::Kind::ListAnswer || e.kind == ScriptEvent::Kind::ListRow;
+}
+
+// What a list shows for a scripted answer: by row, or by text (the first item of that text).
+void AnswerList(const ScriptEvent& e, ShownList& shown) {
+  const int count = static_cast<int>(shown.items.size());
+  if (e.kind == ScriptEvent::Kind::ListRow) {
+    if (e.count < 0 || e.count >= count) return;
+    shown.row = e.count;
+    shown.answer = shown.items[static_cast<std::size_t>(e.count)];
+    return;
+  }
+  shown.answer = e.text;
+  if (e.text.empty()) return;
+  for (int i = 0; i < count; ++i) {
+    if (shown.items[static_cast<std::size_t>(i)] == e.text) {
+      shown.row = i;
+      return;
+    }
+  }
+}
+
+}  // namespace
+
 struct HeadlessPlatform::Impl {
   HeadlessConfig config;
   Canvas canvas;
@@ -92,15 +126,18 @@ struct HeadlessPlatform::Impl {
     }
   }
 
-  // Drops events up to the next list answer and returns it; "" at the script's end.
-  std::string TakeListAnswer() {
+  // Drops events up to the next list answer and answers `shown` with it; nothing chosen at
+  // the script's end.
+  void TakeListAnswer(ShownList& shown) {
     for (ScriptEvent* e = Next(); e != nullptr; e = Next()) {
       ScriptEvent taken = std::move(*e);
       script.pop_front();
       if (taken.kind == ScriptEvent::Kind::Pointer) canvas.SetPointer(taken.x, taken.y);
-      if (taken.kind == ScriptEvent::Kind::ListAnswer) return taken.text;
+      if (IsListEvent(taken)) {
+        AnswerList(taken, shown);
+        return;
+      }
     }
-    return "";
   }
 };
 
@@ -160,10 +197,13 @@ int HeadlessPlatform::ConsoleInfo(int item) {
 
 std::string HeadlessPlatform::ConsoleListBox(int, int, int, const std::string& prompt,
                                              const std::string& title,
-                                             const std::vector<std::string>& items, int, int, int) {
+                                             const std::vector<std::string>& items, int, int, int,
+                                             int* chosenRow) {
   impl_->log.push_back(FormatCall("ConsoleListBox", Quoted{title}));
-  ShownList shown{prompt, title, items, impl_->TakeListAnswer()};
+  ShownList shown{prompt, title, items, "", -1};
+  impl_->TakeListAnswer(shown);
   impl_->lists.push_back(shown);
+  if (chosenRow != nullptr) *chosenRow = shown.row;
   return shown.answer;
 }
 

@@ -8,8 +8,11 @@
 //    mouse input is off is consumed and dropped (ReadKey returns "").
 //  - Pointer(x, y): moves the pointer over the graphics area; that ReadKey returns "".
 //  - Idle(n): the next n ReadKey calls return "".
-//  - ListAnswer(text): the next ConsoleListBox returns text; keys before it are dropped.
-//    A ListAnswer met by ReadKey is consumed and ReadKey returns "".
+//  - ListAnswer(text): the next ConsoleListBox returns text, and as its row the first item
+//    of that text (-1 for "" or a text no item has: nothing chosen); keys before it are
+//    dropped. ListRow(n): the next ConsoleListBox returns item n and row n, as a user who
+//    picked that row (a row outside the items chooses nothing). A list answer met by
+//    ReadKey is consumed and ReadKey returns "".
 // When the script is used up, QuitRequested() becomes true (as if the window were closed),
 // ReadKey returns "", ConsoleListBox returns "" and WaitForKey returns: nothing can hang.
 // Sleep advances a virtual clock and never waits. "Used up" means a read found nothing left:
@@ -40,7 +43,7 @@
 namespace moid::headless {
 
 struct ScriptEvent {
-  enum class Kind { Key, Pointer, Idle, ListAnswer };
+  enum class Kind { Key, Pointer, Idle, ListAnswer, ListRow };
   Kind kind = Kind::Idle;
   std::string text;
   int x = 0, y = 0;
@@ -50,6 +53,7 @@ struct ScriptEvent {
   static ScriptEvent Pointer(int x, int y);
   static ScriptEvent Idle(int polls);
   static ScriptEvent ListAnswer(std::string text);
+  static ScriptEvent ListRow(int row);
 };
 
 struct HeadlessConfig {
@@ -63,6 +67,7 @@ struct ShownList {
   std::string prompt, title;
   std::vector<std::string> items;
   std::string answer;
+  int row = -1;  // the row handed back with the answer
 };
 
 class HeadlessPlatform final : public ConsoleToolkit {
@@ -100,7 +105,8 @@ class HeadlessPlatform final : public ConsoleToolkit {
   int ConsoleInfo(int item) override;
   std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
                              const std::string& title, const std::vector<std::string>& items,
-                             int g, int h, int i) override;
+                             int g, int h, int i, int* chosenRow) override;
+  using ConsoleToolkit::ConsoleListBox;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;

@@ -69,7 +69,7 @@ Outcome OnEvent(ListBoxModel& model, const ListBoxLayout& layout, const SDL_Even
 
 }  // namespace
 
-std::string RunListBox(ModalHost& host, const std::string& prompt, const std::string& title,
+int RunListBox(ModalHost& host, const std::string& prompt, const std::string& title,
                        const std::vector<std::string>& items) {
   const ConsoleFont& font = host.TextFont();
   const ListBoxLayout layout(host.WidthPx(), host.HeightPx(), font.CellWidth(),
@@ -88,9 +88,9 @@ std::string RunListBox(ModalHost& host, const std::string& prompt, const std::st
     const Outcome outcome = OnEvent(model, layout, e, repaint);
     if (outcome == Outcome::Open) continue;
     host.DropPendingText();
-    return outcome == Outcome::Chosen ? model.ChosenText() : std::string();
+    return outcome == Outcome::Chosen ? model.Selected() : -1;
   }
-  return "";
+  return -1;
 }
 
 }  // namespace moid::sdl

@@ -309,12 +309,16 @@ int SdlPlatform::ConsoleInfo(int item) {
 
 std::string SdlPlatform::ConsoleListBox(int, int, int, const std::string& prompt,
                                         const std::string& title,
-                                        const std::vector<std::string>& items, int, int, int) {
+                                        const std::vector<std::string>& items, int, int, int,
+                                        int* chosenRow) {
+  if (chosenRow != nullptr) *chosenRow = -1;
   if (impl_->quit) return "";
   impl_->keys.clear();
-  std::string chosen = RunListBox(*impl_, prompt, title, items);
+  const int row = RunListBox(*impl_, prompt, title, items);
   impl_->EndModal();
-  return chosen;
+  if (row < 0 || row >= static_cast<int>(items.size())) return "";
+  if (chosenRow != nullptr) *chosenRow = row;
+  return items[static_cast<std::size_t>(row)];
 }
 
 void SdlPlatform::ConsoleMessageBox(const std::string& text, int, const std::string& title, int,

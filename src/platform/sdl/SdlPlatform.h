@@ -68,7 +68,8 @@ class SdlPlatform final : public ConsoleToolkit {
   int ConsoleInfo(int item) override;
   std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
                              const std::string& title, const std::vector<std::string>& items,
-                             int g, int h, int i) override;
+                             int g, int h, int i, int* chosenRow) override;
+  using ConsoleToolkit::ConsoleListBox;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;
