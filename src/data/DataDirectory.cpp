@@ -2,12 +2,14 @@
 
 #include <optional>
 
+#include "data/SharedDataFolders.h"
 #include "platform/process/ProcessServices.h"
 
 namespace moid {
 namespace {
 
 const std::string USER_DATA = "USERDATA";
+const std::string CATALOG_FILE = "ELEMENTS.DAT";
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -23,11 +25,8 @@ bool EndsInUserData(const std::string& path) {
   return true;
 }
 
-}  // namespace
-
-bool PathExists(const std::string& path) { return process::PathExists(path); }
-
-std::string FindDataDirectory() {
+// The start directory's own steps: the user-data folder, the companion program, KORIX12DIR.
+std::string StartDirectoryPrefix() {
   std::string prefix = "./";
   if (EndsInUserData(process::CurrentDirectory())) return "../";
   if (!PathExists("KORIX121.EXE")) {
@@ -40,5 +39,25 @@ std::string FindDataDirectory() {
   }
   return prefix;
 }
+
+}  // namespace
+
+bool PathExists(const std::string& path) { return process::PathExists(path); }
+
+DataDirectoryLookup LookUpDataDirectory() {
+  DataDirectoryLookup lookup;
+  lookup.prefix = StartDirectoryPrefix();
+  if (PathExists(lookup.prefix + CATALOG_FILE)) return lookup;
+  for (const std::string& folder : SharedDataFolders()) {
+    lookup.sharedFoldersTried.push_back(folder);
+    if (PathExists(folder + CATALOG_FILE)) {
+      lookup.prefix = folder;
+      return lookup;
+    }
+  }
+  return lookup;
+}
+
+std::string FindDataDirectory() { return LookUpDataDirectory().prefix; }
 
 }  // namespace moid

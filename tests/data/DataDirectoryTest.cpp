@@ -20,6 +20,9 @@ class DataDirectoryTest : public ::testing::Test {
     environment.Unset("KORIX12DIR");
     environment.Unset("korix12dir");
     environment.Unset("Korix12Dir");
+    // The shared data folders point into the fresh directory, where nothing is installed.
+    environment.Set("XDG_DATA_HOME", temp.Path("no-data-home"));
+    environment.Set("XDG_DATA_DIRS", temp.Path("no-data-dirs"));
   }
   void TearDown() override { fs::current_path(startDirectory); }
 

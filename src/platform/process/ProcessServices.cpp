@@ -81,6 +81,21 @@ bool ChangeDirectory(const std::string& path) {
   return !path.empty() && ::chdir(path.c_str()) == 0;
 }
 
+std::optional<std::string> ExecutableDirectory() {
+  std::vector<char> buffer(PATH_MAX);
+  for (;;) {
+    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) return std::nullopt;
+    if (static_cast<std::size_t>(n) < buffer.size()) {
+      const std::string path(buffer.data(), static_cast<std::size_t>(n));
+      const std::size_t slash = path.rfind('/');
+      if (slash == std::string::npos) return std::nullopt;
+      return slash == 0 ? "/" : path.substr(0, slash);
+    }
+    buffer.resize(buffer.size() * 2);  // the link may have been cut: read it again
+  }
+}
+
 std::optional<std::string> EnvironmentValue(const std::string& name) {
   if (name.empty() || name.find('=') != std::string::npos) return std::nullopt;
   if (const char* exact = ::getenv(name.c_str())) return std::string(exact);

@@ -7,6 +7,9 @@ namespace moid::process {
 
 std::string CurrentDirectory();
 bool ChangeDirectory(const std::string& path);
+// The folder that holds the running program's executable, links resolved; nullopt when the
+// system does not say.
+std::optional<std::string> ExecutableDirectory();
 // Looks a variable up by name without regard to case; nullopt when it is not set.
 std::optional<std::string> EnvironmentValue(const std::string& name);
 // True when a file or directory of that name exists. The last path component is also
