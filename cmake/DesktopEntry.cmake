@@ -1,8 +1,9 @@
-# Writes the desktop entry at install time, when the prefix is final (cmake --install
-# --prefix, or /usr inside the Debian package). The entry starts moidview on the bundled
-# catalogue: it names the catalogue's directory in KORIX12DIR, where moidview looks when the
-# directory it starts in is no data directory. Pictures then go to the directory the desktop
-# starts programs in, normally the home directory.
+# Writes the desktop entry and its start wrapper at install time, when the prefix is final
+# (cmake --install --prefix, or /usr inside the Debian package). moidview finds the bundled
+# catalogue by itself (in the share folder of its own prefix); the wrapper only chooses the
+# directory it starts in, where the pictures go: ~/Pictures when it exists, else home. A
+# desktop entry's Path= cannot say "when it exists", hence the wrapper, a plain /bin/sh
+# script in libexec/moidview/.
 
 # One Exec argument, quoted when it holds a character the desktop entry format reserves,
 # then escaped as a string value (backslashes doubled, "%" doubled).
@@ -29,14 +30,24 @@ function(moid_install_path out dir)
   endif()
 endfunction()
 
-# template: the .desktop.in file; bindir, datadir: the install directories (relative to the
-# prefix or absolute); work: a scratch directory for the finished entry.
-function(moid_install_desktop_entry template bindir datadir work)
+# The text as one word for a POSIX shell: in single quotes, each single quote written '\''.
+function(moid_shell_word out value)
+  string(REPLACE "'" "'\\''" word "${value}")
+  set(${out} "'${word}'" PARENT_SCOPE)
+endfunction()
+
+# packaging: the folder of moidview.desktop.in and moidview-desktop.in; bindir, libexecdir,
+# datadir: the install directories (relative to the prefix or absolute); work: a scratch
+# directory for the finished files. The entry starts the wrapper, which starts moidview in a
+# folder where the pictures belong.
+function(moid_install_desktop_entry packaging bindir libexecdir datadir work)
   moid_install_path(bin "${bindir}")
+  moid_install_path(libexec "${libexecdir}")
   moid_install_path(data "${datadir}")
-  moid_desktop_exec_argument(var "KORIX12DIR=${data}/moidview")
-  moid_desktop_exec_argument(program "${bin}/moidview")
-  set(MOIDVIEW_EXEC "env ${var} ${program}")
-  configure_file("${template}" "${work}/moidview.desktop" @ONLY)
+  moid_shell_word(MOIDVIEW_PROGRAM "${bin}/moidview")
+  configure_file("${packaging}/moidview-desktop.in" "${work}/moidview-desktop" @ONLY)
+  file(INSTALL DESTINATION "${libexec}/moidview" TYPE PROGRAM FILES "${work}/moidview-desktop")
+  moid_desktop_exec_argument(MOIDVIEW_EXEC "${libexec}/moidview/moidview-desktop")
+  configure_file("${packaging}/moidview.desktop.in" "${work}/moidview.desktop" @ONLY)
   file(INSTALL DESTINATION "${data}/applications" TYPE FILE FILES "${work}/moidview.desktop")
 endfunction()
