@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The bash completion and the manual page of moidtool against the program's own --help:
-# every subcommand, option and --format value that moidtool lists is completed and
+# every subcommand, option and option value (as --format's) that moidtool lists is completed and
 # documented, and the completion offers nothing moidtool does not list. Both manual pages
 # render without warnings.
 # Usage: moidtool_docs.sh MOIDTOOL SOURCE_DIR
@@ -54,14 +54,15 @@ for command in $commands; do
   for option in $expected; do
     grep -qF -- "${option//-/\\-}" "$manual" || fail "the manual does not mention $command $option"
   done
-  formats=$({ grep -oE -- '--format [a-z0-9|-]+' "$work/$command.help" || true; } | head -1 |
-            sed 's/^--format //' | tr '|' '\n' | sort)
-  if [ -n "$formats" ]; then
-    same "$command --format values" "$formats" "$(offered "$command" --format "")"
-    for format in $formats; do
-      grep -qF -- "${format//-/\\-}" "$manual" || fail "the manual does not mention --format $format"
+  # Options with a list of values, as "--format mpcorb|sbdb-json|sbdb-csv".
+  while read -r option values; do
+    [ -n "$option" ] || continue
+    values=$(tr '|' '\n' <<<"$values" | sort)
+    same "$command $option values" "$values" "$(offered "$command" "$option" "")"
+    for value in $values; do
+      grep -qF -- "${value//-/\\-}" "$manual" || fail "the manual does not mention $option $value"
     done
-  fi
+  done < <(grep -oE -- '--[a-z-]+ [a-z0-9-]+(\|[a-z0-9-]+)+' "$work/$command.help" | sort -u)
 done
 
 # File names: with blanks, below the current directory, and directories only for --out.
