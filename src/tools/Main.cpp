@@ -32,7 +32,8 @@ constexpr Subcommand SUBCOMMANDS[] = {
 
 void WriteUsage(std::ostream& out) {
   out << "usage: moidtool COMMAND [ARGUMENTS...]\n"
-         "       moidtool --help\n\n"
+         "       moidtool --help\n"
+         "       moidtool --version\n\n"
          "commands:\n";
   for (const Subcommand& command : SUBCOMMANDS) {
     out << "  moidtool " << command.synopsis << "\n      " << command.summary << '\n';
@@ -53,6 +54,10 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     WriteUsage(out);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    out << "moidtool " << MOIDVIEW_VERSION << '\n';
     return 0;
   }
   const Subcommand* command = FindSubcommand(args[0]);

@@ -21,6 +21,22 @@ TEST(Moidtool, HelpListsTheSubcommands) {
   }
 }
 
+TEST(Moidtool, VersionIsTheProjectsAndExitsZero) {
+  const ToolRun run = RunMoidtool("--version");
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, std::string("moidtool ") + MOIDVIEW_VERSION + "\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Moidtool, EveryCommandsHelpExitsZeroOnStandardOutput) {
+  for (const char* command : {"catalog", "render", "moid", "ephem", "import"}) {
+    const ToolRun run = RunMoidtool(std::string(command) + " --help");
+    EXPECT_EQ(run.code, 0) << command;
+    EXPECT_EQ(run.out.rfind(std::string("usage: moidtool ") + command, 0), 0u) << run.out;
+    EXPECT_EQ(run.err, "");
+  }
+}
+
 TEST(Moidtool, NoCommandOrAnUnknownOneIsBadUsage) {
   const ToolRun none = RunMoidtool("");
   EXPECT_EQ(none.code, 2);
