@@ -165,7 +165,9 @@ check_type_to_search() {
 check_missing_data_box() {
   local dir w rc pixel
   dir=$(mktemp -d -p "$work")
-  start_app missing "$dir" env -u KORIX12DIR "$bin"
+  # The data folders point at the empty folder too, so a catalogue installed on this
+  # machine is not found.
+  start_app missing "$dir" env -u KORIX12DIR XDG_DATA_HOME="$dir" XDG_DATA_DIRS="$dir" "$bin"
   w=$(find_window moidview)
   if [ -z "$w" ]; then fail "missing-data box (no window)"; wait_exit 1; return; fi
   sleep 1
