@@ -8,8 +8,11 @@ namespace {
 
 constexpr int PROGRESS_EVERY_LINES = 1024;
 
+// The value without blanks, TABs and line breaks around it; nullopt when nothing is left.
 std::optional<std::string> ValueOf(std::string_view text) {
-  const std::string_view trimmed = TrimBlanks(text);
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::string_view trimmed = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
   if (trimmed.empty()) return std::nullopt;
   return std::string(trimmed);
 }
@@ -48,6 +51,7 @@ CsvLine SplitCsvLine(std::string_view line) {
       pos = ReadQuoted(line, pos, value);
       if (pos == std::string_view::npos) {
         result.error = "the quote of value " + number + " is not closed on its line";
+        result.unclosedQuote = true;
         return result;
       }
       pos = SkipBlanks(line, pos);
@@ -67,27 +71,89 @@ CsvLine SplitCsvLine(std::string_view line) {
   }
 }
 
+namespace {
+
+// One CSV record: usually one line, more when a quoted value holds line breaks.
+struct CsvRecord {
+  int line = 0;  // where the record begins
+  CsvLine split;
+};
+
+// Joins lines while a quote stays open. When the joined text still makes no sense, the open
+// quote was a fault of its first line: that line alone is the record, and the lines after it
+// are read afresh, so that one broken line costs only itself.
+class CsvRecords {
+ public:
+  explicit CsvRecords(std::istream& in) : lines_(in) {}
+
+  bool Next(CsvRecord& record) {
+    std::string text;
+    if (!NextLine(text, record.line)) return false;
+    record.split = SplitCsvLine(text);
+    std::vector<std::pair<int, std::string>> joined;
+    while (record.split.unclosedQuote && joined.size() < MAX_RECORD_LINES) {
+      std::pair<int, std::string> more;
+      if (!NextLine(more.second, more.first)) break;
+      text += '\n';
+      text += more.second;
+      joined.push_back(std::move(more));
+      record.split = SplitCsvLine(text);
+    }
+    if (!record.split.error.empty() && !joined.empty()) {
+      for (auto it = joined.rbegin(); it != joined.rend(); ++it) pending_.push_back(std::move(*it));
+      record.split = SplitCsvLine(text.substr(0, text.find('\n')));
+    }
+    return true;
+  }
+  const LineReader& Lines() const { return lines_; }
+
+ private:
+  static constexpr std::size_t MAX_RECORD_LINES = 64;
+
+  bool NextLine(std::string& text, int& line) {
+    if (!pending_.empty()) {
+      line = pending_.back().first;
+      text = std::move(pending_.back().second);
+      pending_.pop_back();
+      return true;
+    }
+    if (!lines_.Next(text)) return false;
+    line = lines_.LineNumber();
+    return true;
+  }
+
+  LineReader lines_;
+  std::vector<std::pair<int, std::string>> pending_;  // lines to read again, last first
+};
+
+}  // namespace
+
 SourceFailure ReadCsvTable(std::istream& in, TableVisitor& visitor) {
-  LineReader lines(in);
-  std::string line;
+  CsvRecords records(in);
+  CsvRecord record;
   bool haveFields = false;
-  while (lines.Next(line)) {
-    if (lines.LineNumber() % PROGRESS_EVERY_LINES == 0) visitor.OnProgress(lines.BytesRead());
-    if (IsBlank(line)) continue;
-    CsvLine split = SplitCsvLine(line);
+  int lastProgressLine = 0;
+  while (records.Next(record)) {
+    if (record.line - lastProgressLine >= PROGRESS_EVERY_LINES) {
+      visitor.OnProgress(records.Lines().BytesRead());
+      lastProgressLine = record.line;
+    }
+    CsvLine& split = record.split;
+    if (split.values.size() == 1 && !split.values[0] && split.error.empty()) continue;  // blank
     if (!split.error.empty()) {
-      if (!haveFields) return "line " + std::to_string(lines.LineNumber()) + ": " + split.error;
-      visitor.OnProblem({lines.LineNumber(), split.error + "; skipped"});
+      if (!haveFields) return "line " + std::to_string(record.line) + ": " + split.error;
+      visitor.OnProblem({record.line, split.error + "; skipped"});
     } else if (!haveFields) {
       std::vector<std::string> fields;
       for (const std::optional<std::string>& value : split.values) fields.push_back(value.value_or(""));
       if (SourceFailure verdict = visitor.OnFields(fields); !verdict.empty()) return verdict;
       haveFields = true;
     } else {
-      visitor.OnRow({lines.LineNumber(), "", std::move(split.values)});
+      visitor.OnRow({record.line, "", std::move(split.values)});
     }
   }
-  visitor.OnProgress(lines.BytesRead());
+  visitor.OnProgress(records.Lines().BytesRead());
+  if (records.Lines().LineTooLong()) return records.Lines().TooLongMessage();
   if (!haveFields) return "no line of field names: the input is empty";
   return "";
 }

@@ -16,11 +16,13 @@ namespace moid::sources {
 struct CsvLine {
   std::vector<std::optional<std::string>> values;
   std::string error;
+  bool unclosedQuote = false;  // the error is a quote still open at the end of the text
 };
 CsvLine SplitCsvLine(std::string_view line);
 
-// Reads a table export in CSV: the first line that is not blank names the fields, every
-// further line that is not blank is a row. A malformed line is reported and skipped.
+// Reads a table export in CSV (RFC 4180): the first record that is not blank names the fields,
+// every further record that is not blank is a row. A quoted value may hold line breaks; a
+// malformed line is reported and skipped.
 SourceFailure ReadCsvTable(std::istream& in, TableVisitor& visitor);
 
 }  // namespace moid::sources

@@ -160,7 +160,7 @@ SourceFailure ReadMpcorb(std::istream& in, SourceVisitor& bodies) {
   }
   HandleOpeningAsData(opening, bodies);
   bodies.OnProgress(lines.BytesRead());
-  return "";
+  return lines.LineTooLong() ? lines.TooLongMessage() : "";
 }
 
 }  // namespace moid::sources

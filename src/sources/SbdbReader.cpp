@@ -1,7 +1,7 @@
 #include "sources/SbdbReader.h"
 
+#include <algorithm>
 #include <array>
-#include <iterator>
 
 #include "sources/CsvTable.h"
 #include "sources/Decimal.h"
@@ -73,6 +73,21 @@ bool IsAllDigits(std::string_view text) {
 
 }  // namespace
 
+bool ReadWholeText(std::istream& in, std::size_t maxBytes, std::string& text) {
+  constexpr std::size_t CHUNK = std::size_t{1} << 16;
+  std::streambuf* source = in.rdbuf();
+  text.clear();
+  while (source != nullptr) {
+    const std::size_t had = text.size();
+    text.resize(had + CHUNK);
+    const std::streamsize got = source->sgetn(text.data() + had, static_cast<std::streamsize>(CHUNK));
+    text.resize(had + static_cast<std::size_t>(std::max<std::streamsize>(got, 0)));
+    if (text.size() > maxBytes) return false;
+    if (got <= 0) break;
+  }
+  return true;
+}
+
 std::string SbdbRows::OnFields(const std::vector<std::string>& fields) {
   columns_ = FindColumns(fields);
   const std::string missing = MissingFields(columns_);
@@ -138,7 +153,11 @@ bool SbdbRows::ReadElements(const TableRow& row, SourceBody& body) {
 }
 
 SourceFailure ReadSbdbJson(std::istream& in, SourceVisitor& bodies) {
-  const std::string text(std::istreambuf_iterator<char>(in), {});
+  std::string text;
+  if (!ReadWholeText(in, MAX_JSON_BYTES, text)) {
+    return "larger than " + std::to_string(MAX_JSON_BYTES >> 20) +
+           " MiB, more than any export of the database; reading stopped";
+  }
   SbdbRows rows(bodies);
   return ReadJsonTable(text, rows);
 }

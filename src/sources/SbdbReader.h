@@ -37,6 +37,12 @@ class SbdbRows final : public TableVisitor {
   Columns columns_;
 };
 
+// A JSON export is read whole; none comes near this size.
+constexpr std::size_t MAX_JSON_BYTES = std::size_t{1} << 30;
+
+// All of `in` into `text`; false, with reading stopped, once it holds more than `maxBytes`.
+bool ReadWholeText(std::istream& in, std::size_t maxBytes, std::string& text);
+
 SourceFailure ReadSbdbJson(std::istream& in, SourceVisitor& bodies);
 SourceFailure ReadSbdbCsv(std::istream& in, SourceVisitor& bodies);
 

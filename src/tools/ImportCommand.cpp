@@ -1,7 +1,5 @@
 // moidtool import: a catalogue users already have (MPCORB.DAT, or an export of JPL's
 // Small-Body Database) as ELEMENTS.DAT, every body at one common epoch.
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +8,7 @@
 #include "platform/process/OutputFile.h"
 #include "platform/process/ProcessServices.h"
 #include "platform/process/TerminalQuery.h"
+#include "sources/SourceInput.h"
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
 #include "tools/ImportOptions.h"
@@ -24,20 +23,9 @@ namespace {
 constexpr const char* PREFIX = "moidtool import: ";
 // Without --verbose, at most this many skipped lines are listed one by one.
 constexpr std::size_t LISTED_PROBLEMS = 100;
-constexpr std::size_t FORMAT_SNIFF_BYTES = 4096;
 
 std::string Plural(long count, const char* one, const char* many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
-sources::SourceFormat FormatOf(const ImportOptions& options, std::istream& in) {
-  if (options.format != sources::SourceFormat::Detect) return options.format;
-  std::string head(FORMAT_SNIFF_BYTES, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(in.gcount()));
-  in.clear();
-  in.seekg(0);
-  return sources::DetectFormat(head);
 }
 
 // Where a line is: "line 12", or "FILE: line 12" when several inputs are read.
@@ -49,24 +37,28 @@ std::string Where(const std::string& source, int line, bool severalInputs) {
 // is a terminal; false, after saying why, when it cannot be used.
 bool ReadInput(const std::string& input, const ImportOptions& options, BodyCollector& collector,
                std::string& formatName, std::ostream& err) {
-  std::error_code ignored;
-  std::ifstream in(input, std::ios::binary);
-  if (std::filesystem::is_directory(input, ignored) || !in) {
-    err << PREFIX << input << ": cannot be read\n";
+  sources::SourceInput source(input);
+  if (!source.Failure().empty()) {
+    err << PREFIX << sources::DescribedPath(input) << ": " << source.Failure() << '\n';
     return false;
   }
-  const sources::SourceFormat format = FormatOf(options, in);
+  const sources::SourceFormat format = source.FormatFor(options.format);
+  if (format == sources::SourceFormat::Unknown) {
+    err << PREFIX << sources::DescribedPath(input) << ": not read: "
+        << sources::UnrecognisedFormatReason(source.Head()) << '\n';
+    return false;
+  }
   formatName = sources::FormatName(format);
-  const std::uintmax_t size = std::filesystem::file_size(input, ignored);
-  const bool showProgress = !ignored && size >= LARGE_INPUT_BYTES &&
-                            process::StandardErrorIsTerminal();
+  const std::uint64_t size = source.Size().value_or(0);
+  const bool showProgress = size >= LARGE_INPUT_BYTES && process::StandardErrorIsTerminal();
   ProgressLine progress(err, std::string(PREFIX) + "reading " + input, showProgress ? size : 0);
   collector.StartSource(input, [&progress](std::uint64_t bytes) { progress.Update(bytes); });
-  const sources::SourceFailure failure = sources::ReadSource(format, in, collector);
+  const sources::SourceFailure failure = sources::ReadSource(format, source.Stream(), collector);
   progress.Finish();
   collector.StartSource(input, {});
   if (failure.empty()) return true;
-  err << PREFIX << input << ": not usable as " << formatName << ": " << failure << '\n';
+  err << PREFIX << sources::DescribedPath(input) << ": not usable as " << formatName << ": "
+      << failure << '\n';
   return false;
 }
 

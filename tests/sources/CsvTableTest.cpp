@@ -73,6 +73,39 @@ TEST(ImportCsv, FirstLineNamesTheFieldsTheRestAreRows) {
   EXPECT_EQ(table.problems[0].message, "the quote of value 2 is not closed on its line; skipped");
 }
 
+TEST(ImportCsv, QuotedValuesMayHoldLineBreaks) {
+  std::istringstream in(
+      "full_name,e\r\n"
+      "\"Ceres\r\n(the first)\",.0786\r\n"
+      "\"Pallas\",\"0.23\n\n\"\n"
+      "Juno,0.25\n");
+  RecordedTable table;
+  EXPECT_EQ(ReadCsvTable(in, table), "");
+  ASSERT_EQ(table.rows.size(), 3u);
+  EXPECT_EQ(table.rows[0].line, 2);
+  EXPECT_EQ(table.rows[0].values, (Values{"Ceres\n(the first)", ".0786"}));  // as LF
+  EXPECT_EQ(table.rows[1].line, 4);
+  EXPECT_EQ(table.rows[1].values, (Values{"Pallas", "0.23"}));  // blanks around dropped
+  EXPECT_EQ(table.rows[2].line, 7);
+  EXPECT_EQ(table.rows[2].values, (Values{"Juno", "0.25"}));
+  EXPECT_TRUE(table.problems.empty());
+}
+
+TEST(ImportCsv, AStrayQuoteInTheMiddleCostsOnlyItsLine) {
+  std::string text = "full_name,e\n";
+  for (int i = 0; i < 200; ++i) {
+    text += (i == 100 ? "\"broken,0.1\n" : "body" + std::to_string(i) + ",0.1\n");
+  }
+  std::istringstream in(text);
+  RecordedTable table;
+  EXPECT_EQ(ReadCsvTable(in, table), "");
+  EXPECT_EQ(table.rows.size(), 199u);
+  ASSERT_EQ(table.problems.size(), 1u);
+  EXPECT_EQ(table.problems[0].line, 102);
+  EXPECT_EQ(table.rows[100].line, 103);
+  EXPECT_EQ(table.rows[100].values, (Values{"body101", "0.1"}));
+}
+
 TEST(ImportCsv, WhatCannotBeATableExport) {
   RecordedTable table;
   std::istringstream empty("\n \n");

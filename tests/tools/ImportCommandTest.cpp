@@ -230,7 +230,7 @@ TEST(ImportCommand, TheOutputIsReplacedWholeOrNotAtAll) {
   const std::string output = dir.WriteFile("E.DAT", "old catalogue");
   const CommandRun unreadable = Import({dir.Path("missing.json"), "-o", output});
   EXPECT_EQ(unreadable.code, 1);
-  EXPECT_EQ(unreadable.err, "moidtool import: " + dir.Path("missing.json") + ": cannot be read\n");
+  EXPECT_EQ(unreadable.err, "moidtool import: " + dir.Path("missing.json") + ": cannot be read: there is no such file\n");
   const CommandRun directory = Import({dir.Path(), "-o", output});
   EXPECT_EQ(directory.code, 1);
   const CommandRun nothing = Import({"--name-contains", "zzz", SamplePath("sbdb-sample.json"), "-o", output});
@@ -267,9 +267,19 @@ TEST(ImportCommand, InputsThatAreNoCatalogue) {
   const std::string text = dir.WriteFile("notes.txt", "shopping list\nmilk\n");
   const CommandRun notes = Import({text, "-o", output});
   EXPECT_EQ(notes.code, 1);
-  EXPECT_NE(notes.err.find("moidtool import: line 1: truncated"), std::string::npos) << notes.err;
-  EXPECT_NE(notes.err.find("(read as MPCORB): nothing written: no body could be read from it\n"),
+  EXPECT_EQ(notes.err, "moidtool import: " + text +
+                           ": not read: its first lines are neither MPCORB's columns nor an "
+                           "export of JPL's Small-Body Database (a JSON object, or CSV whose "
+                           "first line names full_name or pdes); name the format with --format\n");
+  const CommandRun notesAsMpcorb = Import({"--format", "mpcorb", text, "-o", output});
+  EXPECT_EQ(notesAsMpcorb.code, 1);
+  EXPECT_NE(notesAsMpcorb.err.find("moidtool import: line 1: truncated"), std::string::npos)
+      << notesAsMpcorb.err;
+  EXPECT_NE(notesAsMpcorb.err.find("(read as MPCORB): nothing written: no body could be read from it\n"),
             std::string::npos);
+  const CommandRun empty = Import({dir.WriteFile("empty.dat", "\n  \n"), "-o", output});
+  EXPECT_EQ(empty.code, 1);
+  EXPECT_NE(empty.err.find("empty.dat: not read: it is empty\n"), std::string::npos) << empty.err;
   const std::string hyperbolic = dir.WriteFile(
       "h.csv", "full_name,epoch_mjd,e,a,i,om,w,ma\n(2017 U1),58080,1.2,-1.27,122.7,24.6,241.8,36.4\n");
   const CommandRun none = Import({hyperbolic, "-o", output});
