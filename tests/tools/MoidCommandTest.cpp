@@ -17,7 +17,7 @@ CommandRun RunMoid(const std::vector<std::string>& args) { return RunCommand(Run
 
 const std::string HEADER =
     "index\tname\tmoidAu\tmoidGm\tlongitudeDeg\tgridMinEarthIndex\tgridMinAsteroidIndex\t"
-    "minGm\tmaxGm\tgridMaxEarthIndex\tgridMaxAsteroidIndex\tcaption";
+    "minGm\tmaxGm\tgridMaxEarthIndex\tgridMaxAsteroidIndex\tcaption\tepoch";
 
 // A circular Earth and bodies whose MOID is known in closed form.
 const std::string CATALOG =
@@ -39,7 +39,8 @@ TEST(MoidCommand, OneRowPerBodyWithTheViewersNumbers) {
   const char* names[] = {"\"Polar ring\"", "\"Inner ring\"", "\"Outer ellipse\""};
   for (int i = 0; i < 3; ++i) {
     const std::vector<std::string> f = Split(lines[static_cast<size_t>(i) + 1], '\t');
-    ASSERT_EQ(f.size(), 12u) << lines[static_cast<size_t>(i) + 1];
+    ASSERT_EQ(f.size(), 13u) << lines[static_cast<size_t>(i) + 1];
+    EXPECT_EQ(f[12], "2459800.5");  // the catalogue's epoch
     EXPECT_EQ(f[0], std::to_string(i));
     EXPECT_EQ(f[1], names[i]);
     const double moidAu = std::stod(f[2]);

@@ -1,0 +1,106 @@
+#include "tools/MoidOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <thread>
+
+#include "tools/OrbitCommandSupport.h"
+
+namespace moid::tools {
+
+const char* const MOID_USAGE =
+    "usage: moidtool moid FILE [--format mpcorb|sbdb-json|sbdb-csv] [--width W] [--body SEL]\n"
+    "                     [--max-moid AU] [--threads N]\n"
+    "  FILE        ELEMENTS.DAT (its record 0 is the Earth), or a file import reads: MPCORB.DAT\n"
+    "              or an export of JPL's Small-Body Database; each body is measured against\n"
+    "              the Earth's osculating orbit at the body's own epoch\n"
+    "  --format    the source's format (found from its first bytes when not given)\n"
+    "  W           window width, a multiple of 72 from 72 to 1440 (default 432)\n"
+    "  SEL         ELEMENTS.DAT: a slot number, or a body's name or a unique part of it;\n"
+    "              other sources: a body's position in the input, or every body whose name\n"
+    "              contains SEL (letter case ignored)\n"
+    "  --max-moid  only bodies whose MOID is at most AU\n"
+    "  --threads   how many threads compute (default: one per processor)\n";
+
+namespace {
+
+constexpr int MAX_THREADS = 256;
+constexpr const char* PREFIX = "moidtool moid: ";
+
+bool TakesValue(const std::string& option) {
+  return option == "--width" || option == "--body" || option == "--format" ||
+         option == "--max-moid" || option == "--threads";
+}
+
+std::optional<int> ThreadCount(const std::string& text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (result.ec != std::errc() || result.ptr != end || value < 1 || value > MAX_THREADS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Takes the value of an option; the complaint when it is wrong, else empty.
+std::string TakeValue(const std::string& option, const std::string& value, MoidOptions& o) {
+  if (option == "--body") {
+    o.body = value;
+    o.haveBody = true;
+  } else if (option == "--format") {
+    const std::optional<sources::SourceFormat> format = sources::FormatNamed(value);
+    if (!format) return "--format takes mpcorb, sbdb-json or sbdb-csv, not \"" + value + "\"";
+    o.format = *format;
+  } else if (option == "--max-moid") {
+    o.maxMoidAu = ParseFiniteNumber(value);
+    if (!o.maxMoidAu || *o.maxMoidAu < 0) {
+      return "--max-moid takes a distance in AU from 0 up, not \"" + value + "\"";
+    }
+  } else if (option == "--threads") {
+    const std::optional<int> threads = ThreadCount(value);
+    if (!threads) return "--threads takes a whole number from 1 to 256, not \"" + value + "\"";
+    o.threads = *threads;
+  } else {
+    const std::optional<int> w = ParseWindowWidth(value);
+    if (!w) return "width \"" + value + "\" is not a multiple of 72 from 72 to 1440";
+    o.width = *w;
+  }
+  return "";
+}
+
+}  // namespace
+
+MoidParse ParseMoidOptions(const std::vector<std::string>& args, MoidOptions& o,
+                           std::ostream& err) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") return MoidParse::Help;
+    std::string complaint;
+    if (TakesValue(a)) {
+      complaint = i + 1 < args.size() ? TakeValue(a, args[i + 1], o) : a + " needs a value";
+      ++i;
+    } else if (a.size() > 1 && a[0] == '-') {
+      complaint = "unknown option \"" + a + "\"";
+    } else if (o.file.empty()) {
+      o.file = a;
+    } else {
+      complaint = "one FILE only";
+    }
+    if (!complaint.empty()) {
+      err << PREFIX << complaint << '\n';
+      return MoidParse::Bad;
+    }
+  }
+  if (o.file.empty()) {
+    err << PREFIX << "FILE is needed\n";
+    return MoidParse::Bad;
+  }
+  return MoidParse::Ok;
+}
+
+int ThreadsToUse(const MoidOptions& o) {
+  if (o.threads > 0) return o.threads;
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+}
+
+}  // namespace moid::tools
