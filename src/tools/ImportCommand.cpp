@@ -87,7 +87,8 @@ void ReportDropped(const Collection& c, const ImportOptions& options, std::ostre
   }
   if (c.dropped.empty()) return;
   err << PREFIX << Plural(static_cast<long>(c.dropped.size()), "body", "bodies")
-      << " dropped: ELEMENTS.DAT holds only elliptic orbits with every element given"
+      << " dropped: ELEMENTS.DAT holds only named bodies with every element given, on "
+         "elliptic orbits whose perihelion lies outside the Sun"
       << (verbose ? "\n" : " (--verbose lists them)\n");
 }
 
@@ -98,9 +99,10 @@ void ReportLeftOut(const Collection& c, std::ostream& err) {
       << " in input order were taken; choose which with --neo, --name-contains TEXT or --limit N\n";
 }
 
-std::string Summary(const Collection& c, const ImportOptions& options, double epochJd) {
+std::string Summary(const Collection& c, const ImportOptions& options, double epochJd,
+                    long written) {
   std::string text = std::string(PREFIX) + "wrote " +
-                     Plural(static_cast<long>(c.kept.size()), "body", "bodies") + " at JD " +
+                     Plural(written, "body", "bodies") + " at JD " +
                      ShortestNumber(epochJd) + " to " + options.output + " (" +
                      Plural(c.bodiesRead, "body", "bodies") + " read";
   if (!c.dropped.empty()) text += ", " + std::to_string(c.dropped.size()) + " dropped";
@@ -136,7 +138,19 @@ int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostre
   std::vector<ElementRecord> records;
   records.reserve(c.kept.size());
   for (const sources::SourceBody& body : c.kept) {
-    records.push_back(InCatalogueFrame(RecordAtEpoch(body, epochJd), earth, options.frame));
+    ElementRecord record = InCatalogueFrame(RecordAtEpoch(body, epochJd), earth, options.frame);
+    if (const std::string problem = UndrawableReason(record); !problem.empty()) {
+      err << PREFIX << "line " << body.line << " \""
+          << body.name << "\": dropped: at JD " << ShortestNumber(epochJd) << " " << problem
+          << '\n';
+      continue;
+    }
+    records.push_back(std::move(record));
+  }
+  if (records.empty()) {
+    err << PREFIX << "nothing written: no body has a usable orbit at JD "
+        << ShortestNumber(epochJd) << '\n';
+    return 1;
   }
   const ElementRecord reference = InCatalogueFrame(earth, earth, options.frame);
   const std::string text = CatalogText(epochJd, reference, records);
@@ -146,7 +160,7 @@ int WriteCatalogue(const ImportOptions& options, const Collection& c, std::ostre
     err << PREFIX << options.output << ": cannot be written: " << problem << '\n';
     return 1;
   }
-  out << Summary(c, options, epochJd);
+  out << Summary(c, options, epochJd, static_cast<long>(records.size()));
   return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "data/BodyCheck.h"
 #include "data/ElementRecord.h"
 #include "sources/BodyNames.h"
+#include "tools/ToolText.h"
 
 namespace moid::tools {
 namespace {
@@ -52,7 +53,14 @@ std::string WhyNotHoldable(const sources::SourceBody& body) {
     return "no " + missing;
   }
   if (!std::isfinite(*body.epochJd)) return "the epoch is not a finite number";
-  return UndrawableReason(ElementsOf(body));
+  const ElementRecord elements = ElementsOf(body);
+  if (std::string reason = UndrawableReason(elements); !reason.empty()) return reason;
+  const double perihelion = elements.semiMajorAxis * (1 - elements.eccentricity);
+  if (perihelion < SUN_RADIUS_AU) {
+    return "perihelion distance " + ShortestNumber(perihelion) + " AU lies inside the Sun (below " +
+           ShortestNumber(SUN_RADIUS_AU) + " AU)";
+  }
+  return "";
 }
 
 bool IsNearEarth(const sources::SourceBody& body) {

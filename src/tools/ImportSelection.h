@@ -22,6 +22,11 @@ struct ImportFilters {
   std::optional<long> limit;  // at most this many bodies
 };
 
+// The Sun's radius in AU (the IAU 2015 nominal solar radius, 695,700 km, over the astronomical
+// unit): an orbit whose perihelion lies closer runs through the Sun, and no MOID of it can be
+// trusted.
+constexpr double SUN_RADIUS_AU = 0.00465;
+
 // A body ELEMENTS.DAT cannot hold.
 struct DroppedBody {
   int line = 0;
@@ -30,8 +35,9 @@ struct DroppedBody {
   std::string source;  // the input it was found in
 };
 
-// Why ELEMENTS.DAT cannot hold `body` (a missing value, not an ellipse, a semi-major axis
-// that is not positive); empty when it can.
+// Why ELEMENTS.DAT cannot hold `body` (a missing value, a value that is not finite, not an
+// ellipse, a semi-major axis that is not positive, a perihelion inside the Sun); empty when it
+// can.
 std::string WhyNotHoldable(const sources::SourceBody& body);
 
 // The source's own flag when it has one, else a perihelion distance below 1.3 AU.

@@ -84,8 +84,9 @@ TEST(ImportCommand, MpcorbRoundTrip) {
             "column 103; skipped\n"
             "moidtool import: line 27: epoch \"K25X5\" is not a packed date; skipped\n"
             "moidtool import: line 28: mean anomaly \"1O.00000\" is not a number; skipped\n"
-            "moidtool import: 2 bodies dropped: ELEMENTS.DAT holds only elliptic orbits with every "
-            "element given (--verbose lists them)\n");
+            "moidtool import: 2 bodies dropped: ELEMENTS.DAT holds only named bodies with every "
+            "element given, on elliptic orbits whose perihelion lies outside the Sun (--verbose "
+            "lists them)\n");
   const auto catalog = ReadBack(output);
   ExpectEarthAt(*catalog, 2460800.5);
   EXPECT_EQ(Names(*catalog), (std::vector<std::string>{"(1) Ceres", "(433) Eros", "(99942) Apophis",
@@ -137,8 +138,9 @@ TEST(ImportCommand, JsonExportBodiesAtOneEpoch) {
   EXPECT_NE(run.err.find("moidtool import: line 9 \"2017 U1\": dropped: eccentricity "
                          "1.201133796102373 is not below 1 (not an ellipse)\n"),
             std::string::npos);
-  EXPECT_NE(run.err.find("moidtool import: 2 bodies dropped: ELEMENTS.DAT holds only elliptic "
-                         "orbits with every element given\n"),
+  EXPECT_NE(run.err.find("moidtool import: 2 bodies dropped: ELEMENTS.DAT holds only named "
+                         "bodies with every element given, on elliptic orbits whose perihelion "
+                         "lies outside the Sun\n"),
             std::string::npos);
   const auto catalog = ReadBack(output);
   ExpectEarthAt(*catalog, 2459800.5);
@@ -365,6 +367,39 @@ TEST(ImportCommand, TheBundledCatalogueIsWhatTheImportMakesOfTheKstarsExportAndT
       Import({source, extra, "-o", output, "--earth", "barycentre", "--frame", "j2000"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(ReadBytes(output), ReadBytes(std::string(MOID_SOURCE_DIR) + "/share/ELEMENTS.DAT"));
+}
+
+}  // namespace
+}  // namespace moid::tools
+
+namespace moid::tools {
+namespace {
+
+TEST(ImportCommand, NoNumberThatIsNotANumberIsEverWritten) {
+  moid::testing::TempDirectory dir;
+  const std::string source = dir.WriteFile(
+      "odd.csv",
+      "full_name,epoch,e,a,i,om,w,ma\n"
+      "Tiny,2460000.5,0.1,1e-300,10,20,30,40\n"
+      "Sungrazer,2460000.5,0.999999,3,10,20,30,40\n"
+      ",2460000.5,1.5,-3,10,20,30,40\n"
+      "Fine,2460000.5,0.1,1.1,10,20,30,40\n");
+  const std::string output = dir.Path("E.DAT");
+  const CommandRun run = RunCommand(RunImportCommand, {source, "-o", output, "--verbose"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.err.find("line 2 \"Tiny\": dropped: perihelion distance 9e-301 AU lies inside "
+                         "the Sun (below 0.00465 AU)\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("line 3 \"Sungrazer\": dropped: perihelion distance 3.0000000000"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("line 4 \"\": dropped: no name\n"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("not elliptic"), std::string::npos);
+  const std::string text = ReadBytes(output);
+  EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+  EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+  EXPECT_NE(text.find(",Fine\r\n"), std::string::npos) << text;
 }
 
 }  // namespace
