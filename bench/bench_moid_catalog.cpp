@@ -1,4 +1,4 @@
-// `moidtool moid` on the bundled catalogue (about 7,000 bodies) at W = 432, in-process:
+// `moidtool moid` on the bundled catalogue (25,000 bodies) at W = 432, in-process:
 // reading the file, the viewer's MOID for every body on every core, and the output.
 #include <benchmark/benchmark.h>
 

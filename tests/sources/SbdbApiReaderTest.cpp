@@ -15,7 +15,7 @@ namespace {
 using testing::ReadBytes;
 using testing::RecordedSource;
 
-// An answer as the API writes it, shortened: the covariance (another epoch, other values)
+// Apophis's answer of the API as saved in 2025, shortened: the covariance (another epoch, other values)
 // comes before the orbit's own elements, and the object after the orbit.
 const std::string kApophis = R"js({
   "signature": {"source": "NASA/JPL Small-Body Database (SBDB) API", "version": "1.3"},
@@ -32,11 +32,11 @@ const std::string kApophis = R"js({
       {"name": "e", "value": ".1911663355386932", "sigma": 1.5e-09, "units": null},
       {"units": "au", "value": ".9223803173917017", "name": "a"},
       {"name": "q", "value": ".7460522521429133"},
-      {"name": "i", "value": "3.340998022265247"},
-      {"name": "om", "value": "203.8849283437946"},
-      {"name": "w", "value": "126.6775599049497"},
-      {"name": "ma", "value": "64.70599958283436"},
-      {"name": "tp", "value": "2460845.327548424"}
+      {"name": "i", "value": "3.340958441017069"},
+      {"name": "om", "value": "203.8996515621043"},
+      {"name": "w", "value": "126.6728325163065"},
+      {"name": "ma", "value": "312.8054663584516"},
+      {"name": "tp", "value": "2461042.918242006079"}
     ]
   },
   "object": {"fullname": "99942 Apophis (2004 MN4)", "neo": true, "pha": true, "des": "99942"}
@@ -59,10 +59,10 @@ TEST(SbdbApiReader, TheOrbitsOwnElementsAndEpochNotTheCovariances) {
     EXPECT_EQ(body.epochJd, 2461000.5);
     EXPECT_EQ(body.eccentricity, 0.1911663355386932);
     EXPECT_EQ(body.semiMajorAxis, 0.9223803173917017);
-    EXPECT_EQ(body.inclination, 3.340998022265247);
-    EXPECT_EQ(body.ascendingNode, 203.8849283437946);
-    EXPECT_EQ(body.perihelionArgument, 126.6775599049497);
-    EXPECT_EQ(body.meanAnomaly, 64.70599958283436);
+    EXPECT_EQ(body.inclination, 3.340958441017069);
+    EXPECT_EQ(body.ascendingNode, 203.8996515621043);
+    EXPECT_EQ(body.perihelionArgument, 126.6728325163065);
+    EXPECT_EQ(body.meanAnomaly, 312.8054663584516);
     EXPECT_TRUE(found.problems.empty());
   }
 }
