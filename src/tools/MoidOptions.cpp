@@ -9,11 +9,12 @@
 namespace moid::tools {
 
 const char* const MOID_USAGE =
-    "usage: moidtool moid FILE [--format mpcorb|sbdb-json|sbdb-csv] [--width W] [--body SEL]\n"
-    "                     [--max-moid AU] [--threads N]\n"
-    "  FILE        ELEMENTS.DAT (its record 0 is the Earth), or a file import reads: MPCORB.DAT\n"
-    "              or an export of JPL's Small-Body Database; each body is measured against\n"
-    "              the Earth's osculating orbit at the body's own epoch\n"
+    "usage: moidtool moid FILE [--format mpcorb|sbdb-json|sbdb-csv|sbdb-api] [--width W]\n"
+    "                     [--body SEL] [--max-moid AU] [--threads N]\n"
+    "  FILE        ELEMENTS.DAT (its record 0 is the Earth), or what import reads: MPCORB.DAT,\n"
+    "              an export of JPL's Small-Body Database or its API's answer for one body;\n"
+    "              each of these bodies is measured against the Earth's osculating orbit at\n"
+    "              the body's own epoch\n"
     "  --format    the source's format (found from its first bytes when not given)\n"
     "  W           window width, a multiple of 72 from 72 to 1440 (default 432)\n"
     "  SEL         ELEMENTS.DAT: a slot number, or a body's name or a unique part of it;\n"
@@ -49,7 +50,7 @@ std::string TakeValue(const std::string& option, const std::string& value, MoidO
     o.haveBody = true;
   } else if (option == "--format") {
     const std::optional<sources::SourceFormat> format = sources::FormatNamed(value);
-    if (!format) return "--format takes mpcorb, sbdb-json or sbdb-csv, not \"" + value + "\"";
+    if (!format) return "--format takes mpcorb, sbdb-json, sbdb-csv or sbdb-api, not \"" + value + "\"";
     o.format = *format;
   } else if (option == "--max-moid") {
     o.maxMoidAu = ParseFiniteNumber(value);

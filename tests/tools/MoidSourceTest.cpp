@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -239,6 +241,44 @@ TEST(MoidFromSource, AClosedPipeOrAFullDiskEndsTheRunWithAMessage) {
   EXPECT_EQ(Split(piped.out, '\n').size(), 2u) << piped.out;
 }
 #endif
+
+}  // namespace
+}  // namespace moid::tools
+
+namespace moid::tools {
+namespace {
+
+// JPL's Earth MOID as the API's answer lists it ("moid": ".148353", or "moid":"4.079E-5").
+double ListedMoid(const std::string& answer) {
+  std::size_t at = answer.find("\"moid\":");
+  EXPECT_NE(at, std::string::npos);
+  at = answer.find('"', at + 7) + 1;
+  return std::stod("0" + answer.substr(at, answer.find('"', at) - at));
+}
+
+TEST(MoidFromSource, TheApisAnswersAgreeWithJplsListedMoids) {
+  const std::vector<std::string> answers = {
+      "101955_phys.json", "2001VB_phys.json", "2015AB_phys.json", "2022AP7_phys.json",
+      "2022OB5_phys.json", "2023DZ2_phys.json", "2024YR4_phys.json", "25143_phys.json",
+      "433_phys.json", "54509.json", "99942_phys.json"};
+  for (const std::string& name : answers) {
+    const std::string path = SharedDataPath("sbdb-2025/" + name);
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in) << path << " was not found";
+    const std::string answer((std::istreambuf_iterator<char>(in)), {});
+    const double listed = ListedMoid(answer);
+    for (const char* width : {"72", "432"}) {
+      const CommandRun run = RunMoid({path, "--format", "sbdb-api", "--width", width});
+      ASSERT_EQ(run.code, 0) << run.err;
+      const std::vector<Row> rows = Rows(run.out);
+      ASSERT_EQ(rows.size(), 1u) << name;
+      // JPL gives six decimals: half a unit of the last one, and the rest of 1e-6.
+      EXPECT_NEAR(rows[0].moidAu, listed, 1e-6) << name << " at width " << width;
+    }
+    // Found from the first bytes too.
+    EXPECT_EQ(Rows(RunMoid({path, "--width", "72"}).out).size(), 1u) << name;
+  }
+}
 
 }  // namespace
 }  // namespace moid::tools
