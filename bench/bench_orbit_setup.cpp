@@ -3,7 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "distmap/ColorRamp.h"
-#include "orbit/MoidSearch.h"
+#include "orbit/DistanceScan.h"
+#include "orbit/MoidRefinement.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "app/OrbitSetup.h"
 
-#include "orbit/MoidSearch.h"
+#include "orbit/DistanceScan.h"
+#include "orbit/MoidRefinement.h"
 #include "orbit/OrbitModel.h"
 #include "view/OrbitView.h"
 

@@ -1,9 +1,10 @@
+#include "orbit/DistanceScan.h"
+
 #include <cmath>
 #include <cstddef>
 #include <vector>
 
 #include "orbit/GridValleys.h"
-#include "orbit/MoidSearch.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

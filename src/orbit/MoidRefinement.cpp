@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include "orbit/MoidRefinement.h"
+
+#include <cmath>
 
 namespace moid {
 namespace {
@@ -137,13 +137,6 @@ MoidResult ChooseBetterRun(const RefinedPoint& run1, const RefinedPoint& run2,
   result.gridMinEarthIndex = start.earthIndex;
   result.gridMinAsteroidIndex = start.asteroidIndex;
   return result;
-}
-
-MoidResult FindMoid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
-                    const OrbitGeometry& earth, const OrbitGeometry& asteroid, int W,
-                    DistanceGrid& grid) {
-  const GridMinimum start = ScanDistanceGrid(earthTable, asteroidTable, W, grid);
-  return RefineMoid(earth, asteroid, start, grid);
 }
 
 }  // namespace moid

@@ -3,6 +3,16 @@
 
 namespace moid {
 
+// How much lower than the two runs from the closest pair another start's result must be
+// to replace theirs.
+constexpr double VALLEY_IMPROVEMENT_AU = 1e-12;
+
+// Stage 2 of the MOID search: the Newton refinement from the grid minimum and from the
+// pair half a turn on, then from every listed valley start; another start's result
+// replaces the first one only when it is smaller by more than VALLEY_IMPROVEMENT_AU.
+MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
+                      const GridMinimum& start, const DistanceGrid& grid);
+
 // Where one Newton run ended and how far apart the orbits are there.
 struct RefinedPoint {
   double earthAnomaly = 0, asteroidAnomaly = 0;  // radians

@@ -23,10 +23,6 @@ struct MoidResult {
   int gridMinEarthIndex = 0, gridMinAsteroidIndex = 0;
 };
 
-// How much lower than the two runs from the closest pair another start's result must be
-// to replace theirs.
-constexpr double VALLEY_IMPROVEMENT_AU = 1e-12;
-
 // A point of the grid from which the refinement starts a further Newton run.
 struct GridStart {
   double earthAnomaly = 0, asteroidAnomaly = 0;
@@ -44,15 +40,8 @@ struct GridMinimum {
   std::vector<GridStart> valleyStarts;
 };
 
-// Stage 1: all W x W pairs of table points; fills the grid with its extremes.
-GridMinimum ScanDistanceGrid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
-                             int W, DistanceGrid& grid);
-// Stage 2: the Newton refinement from the grid minimum and from the pair half a turn on,
-// then from every listed valley start; another start's result replaces the first one only
-// when it is smaller by more than VALLEY_IMPROVEMENT_AU.
-MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
-                      const GridMinimum& start, const DistanceGrid& grid);
-// Both stages.
+// The viewer's MOID search: the grid scan (DistanceScan.h), then the Newton refinement
+// (MoidRefinement.h).
 MoidResult FindMoid(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
                     const OrbitGeometry& earth, const OrbitGeometry& asteroid, int W,
                     DistanceGrid& grid);

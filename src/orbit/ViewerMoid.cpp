@@ -5,6 +5,9 @@
 #include <chrono>
 #include <thread>
 
+#include "orbit/DistanceScan.h"
+#include "orbit/MoidRefinement.h"
+
 namespace moid {
 
 ViewerMoid ComputeViewerMoid(const OrbitGeometry& earth, const ElementRecord& body, int W,

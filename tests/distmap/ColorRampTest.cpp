@@ -1,6 +1,6 @@
 #include "distmap/ColorRamp.h"
 
-#include "orbit/MoidSearch.h"
+#include "orbit/DistanceScan.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "orbit/MoidSearch.h"
+#include "orbit/DistanceScan.h"
 
 namespace moid {
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // Runs the program's orbit set-up for one body, for the MOID tests.
 #include "orbit/IndependentMoid.h"
-#include "orbit/MoidSearch.h"
+#include "orbit/DistanceScan.h"
+#include "orbit/MoidRefinement.h"
 
 namespace moid::independent {
 
