@@ -40,7 +40,7 @@ void BM_WholeSetup(benchmark::State& state) {
     BuildOrbitTables(w.earth, w.asteroid, W, w.earthTable, w.asteroidTable);
     const GridMinimum start = ScanDistanceGrid(w.earthTable, w.asteroidTable, W, w.grid);
     BuildColorGrid(w.grid, W, w.colors);
-    MoidResult r = RefineMoid(w.earth, w.asteroid, start, w.grid);
+    MoidResult r = RefineMoid(w.earth, w.asteroid, start);
     benchmark::DoNotOptimize(r);
   }
   state.SetItemsProcessed(state.iterations() * W * W);
@@ -91,7 +91,7 @@ void BM_Refinement(benchmark::State& state) {
   BuildOrbitTables(w.earth, w.asteroid, W, w.earthTable, w.asteroidTable);
   const GridMinimum start = ScanDistanceGrid(w.earthTable, w.asteroidTable, W, w.grid);
   for (auto _ : state) {
-    MoidResult r = RefineMoid(w.earth, w.asteroid, start, w.grid);
+    MoidResult r = RefineMoid(w.earth, w.asteroid, start);
     benchmark::DoNotOptimize(r);
   }
 }

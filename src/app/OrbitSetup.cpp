@@ -29,7 +29,7 @@ void RunOrbitSetup(Platform& platform, AppState& state) {
   const GridMinimum start =
       ScanDistanceGrid(session.earthTable, session.asteroidTable, W, session.grid);
   BuildColorGrid(session.grid, W, state.colorGrid);
-  session.moid = RefineMoid(session.earth, session.asteroid, start, session.grid);
+  session.moid = RefineMoid(session.earth, session.asteroid, start);
   platform.console.SetTextCursorVisible(false);
   ResetView(session.view);
   CopyCaptionFacts(state);

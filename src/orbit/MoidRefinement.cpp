@@ -104,8 +104,7 @@ RefinedPoint BestValleyRun(const OrbitGeometry& earth, const OrbitGeometry& aste
 }  // namespace
 
 MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
-                      const GridMinimum& start, const DistanceGrid& grid) {
-  (void)grid;
+                      const GridMinimum& start) {
   MoidResult result = RefineFromClosestPair(earth, asteroid, start);
   // The closest grid pair may lie in the shallower of two valleys: a deeper one elsewhere
   // replaces the result when it is clearly lower.

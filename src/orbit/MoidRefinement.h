@@ -11,7 +11,7 @@ constexpr double VALLEY_IMPROVEMENT_AU = 1e-12;
 // pair half a turn on, then from every listed valley start; another start's result
 // replaces the first one only when it is smaller by more than VALLEY_IMPROVEMENT_AU.
 MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
-                      const GridMinimum& start, const DistanceGrid& grid);
+                      const GridMinimum& start);
 
 // Where one Newton run ended and how far apart the orbits are there.
 struct RefinedPoint {

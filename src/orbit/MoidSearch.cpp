@@ -9,7 +9,7 @@ MoidResult FindMoid(const OrbitTable& earthTable, const OrbitTable& asteroidTabl
                     const OrbitGeometry& earth, const OrbitGeometry& asteroid, int W,
                     DistanceGrid& grid) {
   const GridMinimum start = ScanDistanceGrid(earthTable, asteroidTable, W, grid);
-  return RefineMoid(earth, asteroid, start, grid);
+  return RefineMoid(earth, asteroid, start);
 }
 
 }  // namespace moid

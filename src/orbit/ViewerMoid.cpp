@@ -16,7 +16,7 @@ ViewerMoid ComputeViewerMoid(const OrbitGeometry& earth, const ElementRecord& bo
   BuildOrbitTables(earth, asteroid, W, work.earthTable, work.asteroidTable);
   const GridMinimum start = ScanDistanceGrid(work.earthTable, work.asteroidTable, W, work.grid);
   ViewerMoid v;
-  v.moid = RefineMoid(earth, asteroid, start, work.grid);
+  v.moid = RefineMoid(earth, asteroid, start);
   v.minGm = work.grid.minGm;
   v.maxGm = work.grid.maxGm;
   v.gridMaxEarthIndex = work.grid.gridMaxEarthIndex;

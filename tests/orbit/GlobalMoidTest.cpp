@@ -58,7 +58,7 @@ TEST(GlobalMoid, TheTwoRunsAloneStopInTheShallowerValley) {
   BodySetup s = RunSetup(kEarth, crosser, 432);
   ASSERT_FALSE(s.start.valleyStarts.empty());
   s.start.valleyStarts.clear();
-  const MoidResult twoRuns = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
+  const MoidResult twoRuns = RefineMoid(s.earth, s.asteroid, s.start);
   // Exactly what the two runs gave before the other valleys were refined.
   EXPECT_EQ(twoRuns.moidAu, 0x1.99da867424fe7p-11);
   EXPECT_EQ(twoRuns.longitudeDeg, 0x1.71ab0e4791cafp+7);
@@ -106,7 +106,7 @@ TEST(GlobalMoid, ASmallerResultReplacesTheTwoRunsOnlyByMoreThanTheMargin) {
   same.earthAnomaly = s.start.earthAnomaly;
   same.asteroidAnomaly = s.start.asteroidAnomaly;
   s.start.valleyStarts = {same};
-  MoidResult r = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
+  MoidResult r = RefineMoid(s.earth, s.asteroid, s.start);
   EXPECT_EQ(r.moidAu, twoRuns.moidAu);
   EXPECT_EQ(r.longitudeDeg, twoRuns.longitudeDeg);
   // The other node is as close up to rounding: no replacement either.
@@ -114,7 +114,7 @@ TEST(GlobalMoid, ASmallerResultReplacesTheTwoRunsOnlyByMoreThanTheMargin) {
   otherNode.earthAnomaly += Pi();
   otherNode.asteroidAnomaly += Pi();
   s.start.valleyStarts = {otherNode};
-  r = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
+  r = RefineMoid(s.earth, s.asteroid, s.start);
   EXPECT_EQ(r.moidAu, twoRuns.moidAu);
   EXPECT_EQ(r.longitudeDeg, twoRuns.longitudeDeg);
 }

@@ -34,7 +34,7 @@ inline BodySetup RunSetup(const Elements& earth, const Elements& ast, int W) {
   s.grid.Resize(W);
   BuildOrbitTables(s.earth, s.asteroid, W, s.earthTable, s.asteroidTable);
   s.start = ScanDistanceGrid(s.earthTable, s.asteroidTable, W, s.grid);
-  s.moid = RefineMoid(s.earth, s.asteroid, s.start, s.grid);
+  s.moid = RefineMoid(s.earth, s.asteroid, s.start);
   return s;
 }
 
