@@ -12,6 +12,7 @@ namespace moid {
 enum class ScreenState {
   Start,
   MissingData,
+  UnusableData,
   WidthChoice,
   Layout,
   BodyChoice,
@@ -36,7 +37,10 @@ struct AppState {
   int extraCols = 0, extraRows = 0;
   int consoleCols = 0, consoleRows = 0;
   BodyCatalog catalog;
-  int catalogReads = 0;             // how often the catalogue was read since start
+  int catalogReads = 0;             // how often the fit loop read the catalogue
+  // Why the catalogue cannot be used (unreadable, or an unusable reference orbit), as lines
+  // for the console; empty when it can be.
+  std::vector<std::string> catalogRefusal;
   std::vector<int> skippedRecords;  // positions of body records the reader could not use
   int selectedIndex = 0;
   std::string selectedName;

@@ -5,9 +5,11 @@
 
 #include "app/AppState.h"
 #include "app/BodySelection.h"
+#include "app/CatalogRefusal.h"
 #include "app/DisplaySetup.h"
 #include "app/ExitSequence.h"
 #include "app/OrbitSetup.h"
+#include "data/CatalogReader.h"
 #include "data/DataDirectory.h"
 #include "distmap/MapScreen.h"
 #include "view/OrbitView.h"
@@ -30,12 +32,17 @@ ScreenState Start(Platform& platform, AppState& state, const DriverOptions& opti
     state.elementsPath = state.dataDir + ELEMENTS_FILE;
   }
   if (!PathExists(state.elementsPath)) return ScreenState::MissingData;
+  // A catalogue that cannot be used is refused before any window is shown.
+  state.catalogRefusal =
+      CatalogRefusalLines(state.elementsPath, ReadCatalog(state.elementsPath, state.catalog));
+  if (!state.catalogRefusal.empty()) return ScreenState::UnusableData;
   state.widthChoices = WidthChoices();
   return ScreenState::WidthChoice;
 }
 
-ScreenState ReportMissingData(Platform& platform) {
-  platform.console.WriteLine("File ELEMENTS.DAT Not Found!");
+// Writes the lines, waits for one key and leaves.
+ScreenState ReportAndLeave(Platform& platform, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) platform.console.WriteLine(line);
   platform.console.WaitForKey();
   return ScreenState::Exit;
 }
@@ -68,11 +75,14 @@ ScreenState RunState(ScreenState s, Platform& platform, AppState& state,
                      const DriverOptions& options) {
   switch (s) {
     case ScreenState::Start: return Start(platform, state, options);
-    case ScreenState::MissingData: return ReportMissingData(platform);
+    case ScreenState::MissingData:
+      return ReportAndLeave(platform, MissingCatalogLines(state.elementsPath));
+    case ScreenState::UnusableData: return ReportAndLeave(platform, state.catalogRefusal);
     case ScreenState::WidthChoice: return ChooseWidth(platform, state);
     case ScreenState::Layout:
       FitLayout(platform, state);
-      return ScreenState::BodyChoice;
+      // The file may have changed since the start.
+      return state.catalogRefusal.empty() ? ScreenState::BodyChoice : ScreenState::UnusableData;
     case ScreenState::BodyChoice:
       ChooseBody(platform, state);
       return ScreenState::OrbitSetup;
@@ -92,9 +102,10 @@ int RunDriver(Platform& platform, AppState& state, const DriverOptions& options)
   ScreenState s = ScreenState::Start;
   while (s != ScreenState::Exit) {
     s = RunState(s, platform, state, options);
-    // A closed window ends the program from whatever screen it was closed on; the
-    // missing-data line is still written.
-    if (s != ScreenState::MissingData && platform.console.QuitRequested()) s = ScreenState::Exit;
+    // A closed window ends the program from whatever screen it was closed on; why the
+    // catalogue cannot be used is still written.
+    const bool reporting = s == ScreenState::MissingData || s == ScreenState::UnusableData;
+    if (!reporting && platform.console.QuitRequested()) s = ScreenState::Exit;
   }
   return RunExitSequence(platform);
 }

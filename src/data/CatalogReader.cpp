@@ -8,6 +8,7 @@
 
 #include "data/BodyCheck.h"
 #include "data/FieldScanner.h"
+#include "platform/process/FileKind.h"
 #include "platform/process/ProcessServices.h"
 
 namespace moid {
@@ -76,6 +77,10 @@ void ReadBodyRecords(FieldScanner& scanner, BodyCatalog& catalog, CatalogReadRep
 
 }  // namespace
 
+std::string UnusableReferenceText(const std::string& referenceProblem) {
+  return "the reference orbit (record 0) cannot be used: " + referenceProblem;
+}
+
 void ClearCatalog(BodyCatalog& catalog) {
   catalog.epoch = 0;
   catalog.reference = ElementRecord{};
@@ -100,6 +105,8 @@ CatalogReadReport ReadCatalog(const std::string& path, BodyCatalog& catalog) {
     ClearCatalog(catalog);
     CatalogReadReport report;
     report.unreadable = true;
+    report.unreadableReason = process::UnreadableReason(actualPath);
+    if (report.unreadableReason.empty()) report.unreadableReason = "it could not be read";
     return report;
   }
   return ParseCatalog(*bytes, catalog);

@@ -22,9 +22,10 @@ struct CatalogReadReport {
   // Every slot was filled and a further drawable body record followed: reading stopped there.
   bool truncated = false;
   int firstUnreadPosition = 0;  // position of that record when truncated
-  // The path could not be opened or read (missing, a directory, no permission): the catalogue
-  // is left cleared.
+  // The path could not be opened or read (missing, a directory, a FIFO, no permission): the
+  // catalogue is left cleared, and unreadableReason says why ("it is a FIFO, not a file").
   bool unreadable = false;
+  std::string unreadableReason;
   // Empty when record 0 describes an ellipse the orbit model can draw; otherwise why not. The
   // reference is stored as read either way.
   std::string referenceProblem;
@@ -40,6 +41,10 @@ CatalogReadReport ReadCatalog(const std::string& path, BodyCatalog& catalog);
 
 // The same, from the file's bytes.
 CatalogReadReport ParseCatalog(std::string_view bytes, BodyCatalog& catalog);
+
+// Why a catalogue whose record 0 has `referenceProblem` cannot be used, in the same words on
+// every path that refuses it: "the reference orbit (record 0) cannot be used: ...".
+std::string UnusableReferenceText(const std::string& referenceProblem);
 
 // Every slot zero with an empty name, reference and epoch zero, lastIndex -1.
 void ClearCatalog(BodyCatalog& catalog);

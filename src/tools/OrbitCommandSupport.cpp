@@ -25,8 +25,8 @@ std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const 
     return nullptr;
   }
   if (!report.referenceProblem.empty()) {
-    err << "moidtool " << command << ": " << path
-        << ": the reference orbit (record 0) cannot be used: " << report.referenceProblem << '\n';
+    err << "moidtool " << command << ": " << path << ": "
+        << UnusableReferenceText(report.referenceProblem) << '\n';
     return nullptr;
   }
   return catalog;

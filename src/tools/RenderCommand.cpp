@@ -199,8 +199,14 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
     return 1;
   }
   auto catalog = std::make_unique<BodyCatalog>();
-  if (ReadCatalog(o.file, *catalog).unreadable) {
+  const CatalogReadReport report = ReadCatalog(o.file, *catalog);
+  if (report.unreadable) {
     err << "moidtool render: " << o.file << ": cannot be read: " << WhyUnreadable(o.file) << '\n';
+    return 1;
+  }
+  if (!report.referenceProblem.empty()) {
+    err << "moidtool render: " << o.file << ": "
+        << UnusableReferenceText(report.referenceProblem) << '\n';
     return 1;
   }
   const BodySelection selection = SelectBody(*catalog, o.body);

@@ -1,6 +1,8 @@
 #include "app/Driver.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "AppTestSupport.h"
 #include "platform/Keys.h"
@@ -76,21 +78,34 @@ TEST(DriverStart, InitialisesTheToolkitFirst) {
   EXPECT_EQ(run.state->elementsPath, *run.options.elementsPath);
 }
 
-TEST(DriverMissingData, PrintsOneLineWaitsForOneKeyShowsNoList) {
+// The missing-catalogue message: the classic line, then the path tried and the variable
+// that names the catalogue's folder.
+std::string MissingMessage(const std::string& path) {
+  return "File ELEMENTS.DAT Not Found!\nLooked for " + path +
+         "; KORIX12DIR names the folder of the catalogue.\n";
+}
+
+// The log of a run that only says why it cannot start: no graphics area, no list.
+std::vector<std::string> ReportOnlyLog(const std::vector<std::string>& lines) {
+  std::vector<std::string> log = {"InitConsoleTools(0,0,0,3,0,0)"};
+  for (const std::string& line : lines) log.push_back("WriteLine(\"" + line + "\")");
+  log.push_back("WaitForKey()");
+  log.insert(log.end(), EXIT_SEQUENCE.begin(), EXIT_SEQUENCE.end());
+  return log;
+}
+
+TEST(DriverMissingData, PrintsTheMessageWaitsForOneKeyShowsNoList) {
   DriverRun run;
   run.options.elementsPath = run.dir.File("nothing-here/ELEMENTS.DAT");
   run.Keys({Key('x'), Key('y')});
   run.Run();
-  EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
+  EXPECT_EQ(run.platform.Output(), MissingMessage(*run.options.elementsPath));
   EXPECT_EQ(run.platform.EventsLeft(), 1u);  // one key taken, the next left alone
   EXPECT_EQ(run.Lists(), 0);
   EXPECT_TRUE(run.state->widthChoices.empty());
-  const std::vector<std::string> whole = {
-      "InitConsoleTools(0,0,0,3,0,0)", "WriteLine(\"File ELEMENTS.DAT Not Found!\")",
-      "WaitForKey()",                  "GfxWindow(1)",
-      "ConsoleWindow(3)",              "SetConsoleSize(80,25)",
-      "SetTextCursorVisible(1)"};
-  EXPECT_EQ(run.Log(), whole);  // no graphics area, no list
+  EXPECT_EQ(run.Log(), ReportOnlyLog({"File ELEMENTS.DAT Not Found!",
+                                      "Looked for " + *run.options.elementsPath +
+                                          "; KORIX12DIR names the folder of the catalogue."}));
   ExpectOrderlyExit(run);
 }
 
@@ -98,7 +113,7 @@ TEST(DriverMissingData, EndOfInputCountsAsTheKey) {
   DriverRun run;
   run.options.elementsPath = run.dir.File("missing.dat");
   run.Run();  // no script at all: nothing can hang
-  EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
+  EXPECT_EQ(run.platform.Output(), MissingMessage(run.dir.File("missing.dat")));
   ExpectOrderlyExit(run);
 }
 
@@ -110,7 +125,8 @@ TEST(DriverMissingData, FoundThroughTheDataDirectory) {
   run.Keys({Key(' ')});
   run.Run();
   EXPECT_EQ(run.state->elementsPath, "./ELEMENTS.DAT");
-  EXPECT_EQ(run.platform.Output(), "File ELEMENTS.DAT Not Found!\n");
+  // The relative path is shown from the current directory.
+  EXPECT_EQ(run.platform.Output(), MissingMessage(fs::current_path().string() + "/ELEMENTS.DAT"));
   ExpectOrderlyExit(run);
 }
 
@@ -357,31 +373,73 @@ TEST(DriverRoutes, EmptyCatalogueStillReachesTheExit) {
   ExpectOrderlyExit(run);
 }
 
-TEST(DriverRoutes, EmptyFileStillReachesTheExit) {
-  DriverRun run;
-  apptest::WriteFile(*run.options.elementsPath, "");  // no reference orbit either
-  run.List(" 432");
-  run.List("");
-  run.Keys({Key(keys::ENTER), Key('B'), Key(keys::ESC)});
-  run.Run();
-  EXPECT_EQ(run.state->catalog.lastIndex, -1);
-  EXPECT_EQ(run.state->catalog.reference.semiMajorAxis, 0.0);
-  EXPECT_TRUE(run.MapVisited());
-  ExpectOrderlyExit(run);
-}
 
-TEST(DriverRoutes, ADirectoryInPlaceOfTheCatalogueStillReachesTheExit) {
-  DriverRun run;
-  fs::remove(*run.options.elementsPath);
-  fs::create_directory(*run.options.elementsPath);  // exists, but cannot be read
+// A catalogue that exists but cannot be read is refused the way a missing one is: its
+// message, one key, the exit; no list and no empty view.
+void ExpectRefusedWith(DriverRun& run, const std::vector<std::string>& lines) {
   run.List(" 432");
   run.List("");
   run.Keys({Key(' '), Key(keys::ESC)});
   run.Run();
-  EXPECT_EQ(run.platform.Output(), "");  // it exists: no missing-data line
-  EXPECT_EQ(run.state->catalog.lastIndex, -1);
-  EXPECT_EQ(run.state->catalogReads, 1);
+  std::string output;
+  for (const std::string& line : lines) output += line + "\n";
+  EXPECT_EQ(run.platform.Output(), output);
+  EXPECT_EQ(run.Lists(), 0);
+  EXPECT_EQ(run.state->catalogReads, 0);
+  EXPECT_EQ(run.Log(), ReportOnlyLog(lines));
+  EXPECT_EQ(run.platform.EventsLeft(), 1u);  // the wait ended at the first key; Esc is left
+  EXPECT_FALSE(run.MapVisited());
   ExpectOrderlyExit(run);
+}
+
+TEST(DriverUnusableData, ADirectoryInPlaceOfTheCatalogue) {
+  DriverRun run;
+  const std::string path = *run.options.elementsPath;
+  fs::remove(path);
+  fs::create_directory(path);
+  ExpectRefusedWith(run, {"ELEMENTS.DAT cannot be read: it is a directory", path});
+}
+
+TEST(DriverUnusableData, AFifoInPlaceOfTheCatalogueIsNotWaitedOn) {
+  DriverRun run;
+  const std::string path = *run.options.elementsPath;
+  fs::remove(path);
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  ExpectRefusedWith(run, {"ELEMENTS.DAT cannot be read: it is a FIFO, not a file", path});
+}
+
+TEST(DriverUnusableData, ACatalogueWithoutReadPermission) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  DriverRun run;
+  const std::string path = *run.options.elementsPath;
+  fs::permissions(path, fs::perms::none);
+  ExpectRefusedWith(run, {"ELEMENTS.DAT cannot be read: Permission denied", path});
+}
+
+// Record 0 must be an ellipse with a positive size at a finite epoch, or there is no Earth
+// to draw; the same words as moidtool's.
+TEST(DriverUnusableData, AnUnusableReferenceOrbitIsRefused) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"2460000.5, 1.5, 0, 0, 0, 1, 0, 0, Earth\r\n",
+       "eccentricity 1.5 is not below 1 (not an ellipse)"},
+      {"2460000.5, 1, 0, 0, 0, 1, 0, 0, Earth\r\n", "eccentricity 1 is not below 1 (not an ellipse)"},
+      {"2460000.5, 0.01, 0, 0, 0, 0, 0, 0, Earth\r\n", "semi-major axis 0 AU is not positive"},
+      {"2460000.5, 0.01, 0, 0, 0, -1, 0, 0, Earth\r\n", "semi-major axis -1 AU is not positive"},
+      {"1e999, 0.01, 0, 0, 0, 1, 0, 0, Earth\r\n", "the epoch is not a finite number"},
+  };
+  {  // an empty file has no reference orbit at all
+    DriverRun run;
+    const std::string path = *run.options.elementsPath;
+    apptest::WriteFile(path, "");
+    ExpectRefusedWith(run, {path + ": the reference orbit (record 0) cannot be used: "
+                                   "semi-major axis 0 AU is not positive"});
+  }
+  for (const auto& [reference, reason] : cases) {
+    DriverRun run;
+    const std::string path = *run.options.elementsPath;
+    apptest::WriteFile(path, reference + apptest::BodyLine("(433) Eros"));
+    ExpectRefusedWith(run, {path + ": the reference orbit (record 0) cannot be used: " + reason});
+  }
 }
 
 }  // namespace

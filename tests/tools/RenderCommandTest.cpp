@@ -190,6 +190,32 @@ TEST_F(RenderCommand, TheSecondOfTwoBodiesOfOneNameIsShownBySlot) {
   EXPECT_NE(byName.err.find("names 2 bodies"), std::string::npos) << byName.err;
 }
 
+// Without an elliptic Earth there is nothing to draw: render refuses record 0 as moid and
+// ephem do, in the same words.
+TEST_F(RenderCommand, AnUnusableReferenceOrbitIsRefusedLikeMoidAndEphemDo) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"2460000.5,1.2,0,0,0,1,0,0,Earth\r\n", "eccentricity 1.2 is not below 1 (not an ellipse)"},
+      {"2460000.5,0,0,0,0,-3,0,0,Earth\r\n", "semi-major axis -3 AU is not positive"},
+      {"1e400,0,0,0,0,1,0,0,Earth\r\n", "the epoch is not a finite number"},
+  };
+  for (const auto& [reference, reason] : cases) {
+    const std::string bad = dir.WriteFile("BAD.DAT", reference + "0,0,0,0,2,0,Flat\r\n");
+    const std::string said =
+        bad + ": the reference orbit (record 0) cannot be used: " + reason + "\n";
+    const CommandRun render = Render({bad, "--body", "Flat", "--out", out});
+    EXPECT_EQ(render.code, 1);
+    EXPECT_EQ(render.err, "moidtool render: " + said);
+    EXPECT_FALSE(std::filesystem::exists(out + "/Orbits.bmp"));
+    const CommandRun moid = RunCommand(RunMoidCommand, {bad, "--body", "Flat"});
+    EXPECT_EQ(moid.code, 1);
+    EXPECT_EQ(moid.err, "moidtool moid: " + said);
+    const CommandRun ephem = RunCommand(
+        RunEphemCommand, {bad, "--body", "Flat", "--start", "2460000.5", "--days", "1"});
+    EXPECT_EQ(ephem.code, 1);
+    EXPECT_EQ(ephem.err, "moidtool ephem: " + said);
+  }
+}
+
 TEST_F(RenderCommand, EscBeforeTheMapWritesNothingAndSaysSo) {
   const CommandRun run = Render({catalog, "--body", "Flat", "--keys", "Esc", "--out", out});
   EXPECT_EQ(run.code, 1);
