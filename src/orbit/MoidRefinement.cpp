@@ -65,7 +65,7 @@ RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroi
     nuA = nuA - step.dA;
     nuE = nuE - step.dE;
     if (std::fabs(step.dA) < k.tolerance && std::fabs(step.dE) < k.tolerance) break;
-    if (passCounter > 1000) break;
+    if (passCounter > PASS_LIMIT) break;
   }
   RefinedPoint end = MeasureRefinedPoint(earth, asteroid, nuE, nuA);
   end.passes = passes;
@@ -93,7 +93,7 @@ RefinedPoint BestValleyRun(const OrbitGeometry& earth, const OrbitGeometry& aste
   RefinedPoint best;
   best.distanceAu = INFINITY;
   for (const GridStart& v : starts) {
-    int passCounter = -1;
+    int passCounter = PASS_COUNTER_START;
     const RefinedPoint p =
         RefineFrom(earth, asteroid, v.earthAnomaly, v.asteroidAnomaly, passCounter);
     if (p.distanceAu < best.distanceAu) best = p;
@@ -118,7 +118,7 @@ MoidResult RefineMoid(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
 
 MoidResult RefineFromClosestPair(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
                                  const GridMinimum& start) {
-  int passCounter = -1;  // shared by both runs
+  int passCounter = PASS_COUNTER_START;  // shared by both runs
   const double pi = Pi();
   const RefinedPoint run1 =
       RefineFrom(earth, asteroid, start.earthAnomaly, start.asteroidAnomaly, passCounter);

@@ -21,8 +21,16 @@ struct RefinedPoint {
   int passes = 0;           // Newton passes the run made
 };
 
+// Runs end once their pass counter exceeds this: the budget that the two runs from the
+// closest pair share, so that a run that cannot converge (a singular or wandering
+// Newton iteration) still ends.
+constexpr int PASS_LIMIT = 1000;
+// Where a run's pass counter starts: each pass first advances it, so the first pass is
+// pass 0 and a run alone may make PASS_LIMIT + 2 passes, as the viewer always has.
+constexpr int PASS_COUNTER_START = -1;
+
 // One Newton run in both true anomalies. passCounter is advanced once per pass and the
-// run ends once it exceeds 1000, so runs sharing a counter share the budget.
+// run ends once it exceeds PASS_LIMIT, so runs sharing a counter share the budget.
 RefinedPoint RefineFrom(const OrbitGeometry& earth, const OrbitGeometry& asteroid, double nuE,
                         double nuA, int& passCounter);
 // The two runs from the grid's closest pair and from the pair half a turn on, sharing
