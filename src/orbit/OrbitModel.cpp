@@ -95,11 +95,22 @@ void BuildOrbitTables(const OrbitGeometry& earth, const OrbitGeometry& asteroid,
   FillOrbitTable(asteroid, W, asteroidTable);
 }
 
+namespace {
+
+// Halley's iteration stops once its step is below this. The constant is held in single
+// precision (9.99999982e-14 once widened), as the animation's positions have always used.
+constexpr float KEPLER_TOLERANCE = 1e-13f;
+// Passes before SolveKepler gives its last iterate: Halley's method needs at most 7 for
+// e up to 0.999 and |M| up to 10, so the limit only ends an iteration that cannot converge
+// (a NaN input, e >= 1).
+constexpr int KEPLER_PASS_LIMIT = 1000;
+
+}  // namespace
+
 double SolveKepler(double e, double M) {
-  // The tolerance is a single-precision constant, widened.
-  const double tolerance = static_cast<double>(1e-13f);
+  const double tolerance = static_cast<double>(KEPLER_TOLERANCE);
   double E = M;
-  for (int pass = 0; pass < 1000; ++pass) {
+  for (int pass = 0; pass < KEPLER_PASS_LIMIT; ++pass) {
     const double d = e * std::cos(E) - 1.0;
     const double s = e * std::sin(E);
     const double f = s + M - E;
@@ -110,6 +121,10 @@ double SolveKepler(double e, double M) {
   return E;
 }
 
+// Not std::atan2: this one gives pi/2 at (0, 0) and +pi at (-0, x < 0), where std::atan2
+// gives 0 and -pi; the animation's
+// positions are the ones this formula gives. atan(y/x) + pi may also differ from std::atan2
+// in the last bit.
 double TwoArgArctan(double y, double x) {
   const double s = y < 0 ? -1.0 : 1.0;
   if (x == 0) return s * Pi() / 2;
