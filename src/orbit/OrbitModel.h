@@ -1,4 +1,30 @@
 #pragma once
+// The two-body orbit model: positions on the Earth's and the asteroid's orbits for a true
+// anomaly, the sampled tables the view and the MOID search use, and the motion over time.
+//
+// Frame: heliocentric, ecliptic, of the catalogue's equinox (J2000 for the MPC's and JPL's
+// elements): x towards ecliptic longitude 0, y towards longitude 90 degrees, z towards the
+// north ecliptic pole. The Earth's orbit is taken in the ecliptic (its z is 0; its
+// inclination is not used); where the Earth is the osculating orbit of a given epoch, the
+// asteroid's elements are first referred to that orbit's plane (OrbitPlane.h).
+//
+// Units: distances in AU; angles in radians (ElementRecord holds degrees; PrepareXGeometry
+// converts them); time in Julian days; meanMotion in radians per day.
+//
+// Constants:
+//   GAUSS_K            0.01720209895 rad/day, the Gaussian gravitational constant k (IAU
+//                      1976 System of Astronomical Constants): n = k sqrt(massFactor / a^3).
+//   EARTH_MASS_FACTOR  1 + (Earth + Moon) / Sun = 1 + 1 / 328900.5 (IAU 1976 mass ratio), the
+//                      mass factor of the Earth-Moon barycentre's mean motion.
+//   GM_PER_AU          149.597870691 Gm per AU: the AU of JPL's DE405 and the IERS
+//                      Conventions (2003), 149,597,870.691 km. Used for the grid's Gm only.
+//
+// SolveKepler handles elliptic orbits, 0 <= e < 1: Halley's iteration from E = M until a
+// step is below 1e-13 rad (at most 7 passes for e up to 0.999, |M| up to 10). E then solves
+// Kepler's equation to 3e-15 rad at worst over that range (measured; the tests hold it to
+// 1e-12 against bisection for e up to 0.99). M is not reduced to one turn: for large |M|
+// the absolute accuracy is that of M itself. Records with e >= 1 or a <= 0 are refused
+// before they reach this model (data/BodyCheck.h).
 #include <vector>
 
 #include "data/ElementRecord.h"
