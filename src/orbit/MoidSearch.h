@@ -1,4 +1,19 @@
 #pragma once
+// The MOID search: the smallest distance between the Earth's orbit and the asteroid's,
+// whatever the bodies' places on them. A grid of W x W sample pairs (DistanceScan.h), then
+// Newton runs in both true anomalies from its closest pair and from every valley low
+// enough to hold the global minimum (MoidRefinement.h); BatchMoid.h gives the MOID alone.
+//
+// Accuracy, and how it is known:
+// - Against an independent search (tests/orbit/IndependentMoid.h: rotation matrices, a
+//   1440 x 1440 grid, nested golden-section searches from every local minimum) the MOID
+//   agrees to 1e-10 AU at every width from 72 to 1440, on orbits that are hard for a grid
+//   (two or three minima within a cell, near-equal valleys, steep crossers), and its Earth
+//   longitude to 1e-3 degree.
+// - It does not depend on W: the widths agree to 1e-12 AU on those orbits.
+// - Against JPL's listed MOIDs, with the Earth's osculating orbit of each body's epoch, the
+//   eleven current solutions agree to 1.4e-7 AU, within JPL's printed rounding
+//   (docs/moid-comparison.md).
 #include <vector>
 
 #include "orbit/OrbitModel.h"
