@@ -13,7 +13,6 @@ namespace {
 constexpr int FIRST_LIST_WIDTH = 432;
 constexpr int LIST_WIDTH_COUNT = 10;
 constexpr int LARGEST_LIST_WIDTH = FIRST_LIST_WIDTH + (LIST_WIDTH_COUNT - 1) * WIDTH_STEP;
-constexpr int DISPLAY_HEIGHT_ITEM = 35;
 
 // A backend that reports no cell size is treated as one of one pixel.
 int CellMetric(ConsoleToolkit& console, int item) { return std::max(1, console.ConsoleMetrics(item)); }
@@ -37,8 +36,8 @@ void RecreateWorkTables(AppState& state) {
 
 void MeasureConsole(ConsoleToolkit& console, AppState& state) {
   const int W = state.windowWidth;
-  state.charWidth = CellMetric(console, 1);
-  state.charHeight = CellMetric(console, 2);
+  state.charWidth = CellMetric(console, CONSOLE_CELL_WIDTH);
+  state.charHeight = CellMetric(console, CONSOLE_CELL_HEIGHT);
   state.extraRows = ExtraRowsFor(state.charHeight);
   state.extraCols = ExtraColsFor(state.charWidth);
   state.consoleRows = CellsFor(W, state.charHeight, state.extraRows);
@@ -49,7 +48,7 @@ void MeasureConsole(ConsoleToolkit& console, AppState& state) {
 bool WindowFits(ConsoleToolkit& console, const AppState& state) {
   const long long needed =
       static_cast<long long>(state.charHeight) * state.extraRows + state.windowWidth;
-  return console.ConsoleInfo(DISPLAY_HEIGHT_ITEM) > needed;
+  return console.ConsoleInfo(CONSOLE_DISPLAY_HEIGHT) > needed;
 }
 
 // One pass of the fit loop; true when the window fits.
@@ -59,7 +58,7 @@ bool TryLayoutPass(Platform& platform, AppState& state) {
   platform.console.ClearText();
   LoadCatalog(state);
   MeasureConsole(platform.console, state);
-  platform.graphics.GfxWindow(1);
+  platform.graphics.GfxWindow(GFX_WINDOW_CONSOLE);
   platform.console.ConsoleNormal();
   platform.console.SetConsoleSize(state.consoleCols, state.consoleRows);
   return WindowFits(platform.console, state);
@@ -103,7 +102,7 @@ void PrepareGraphicsArea(Platform& platform) {
   platform.console.ConsoleGfx(0, 0, 0, 0);
   platform.graphics.GfxOption(6, 0);
   platform.graphics.GfxOption(1, 0);
-  platform.graphics.GfxWindow(5);
+  platform.graphics.GfxWindow(GFX_WINDOW_GRAPHICS);
   platform.console.Sleep(50);
   platform.graphics.BrushColor(WHITE);
   platform.graphics.GfxCLS();
@@ -113,7 +112,7 @@ std::string ChooseWindowWidth(Platform& platform, const AppState& state) {
   platform.console.ConsoleWindow(0);
   platform.console.SetConsoleSize(40, 20);
   platform.console.ConsoleGfx(0, 0, 0, 0);
-  platform.graphics.GfxWindow(1);
+  platform.graphics.GfxWindow(GFX_WINDOW_CONSOLE);
   PrepareGraphicsArea(platform);
   platform.console.ConsoleNormal();
   return platform.console.ConsoleListBox(3, 0, 0, "Please select the window's width (pixels)",

@@ -22,7 +22,7 @@ const char* const ELEMENTS_FILE = "ELEMENTS.DAT";
 
 ScreenState Start(Platform& platform, AppState& state, const DriverOptions& options) {
   std::int32_t initValue = 0;
-  platform.console.InitConsoleTools(0, 0, 0, 3, initValue, 0);
+  platform.console.InitConsoleTools(0, 0, 0, CONSOLE_TOOLS_START_MODE, initValue, 0);
   state.defaultElevation = 20;
   state.defaultAzimuth = 0;
   if (options.elementsPath) {

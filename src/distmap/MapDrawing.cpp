@@ -104,13 +104,13 @@ void DrawExtremeMarkers(GraphicsToolkit& g, const MapLayout& m, const Session& s
 void DrawDistanceMap(Platform& platform, const Session& session, const ColorGrid& colors) {
   GraphicsToolkit& g = platform.graphics;
   const MapLayout m = MakeMapLayout(session.W);
-  g.GfxWindow(2);
+  g.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   g.BrushColor(WHITE);
   g.GfxCLS();
-  g.GfxWindow(99);
+  g.GfxWindow(GFX_WINDOW_MAP_CLEARED);
   DrawCells(g, colors, m.W);
   g.PenColor(BLACK);
-  g.PenStyle(0);
+  g.PenStyle(PEN_SOLID);
   DrawFrame(g, m.W);
   DrawScales(g, m);
   DrawScaleLabels(g, m);
@@ -118,7 +118,7 @@ void DrawDistanceMap(Platform& platform, const Session& session, const ColorGrid
   DrawMoidCaption(g, session);
   DrawTextAt(g, m.W - 1, 3, "B=Back");
   DrawExtremeMarkers(g, m, session);
-  g.GfxWindow(3);
+  g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   g.SaveGfxWindow("Orbdis.bmp");
 }
 

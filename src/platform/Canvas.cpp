@@ -19,8 +19,9 @@
 // predictable pixels, nothing antialiased, no cairo coordinate limits); cairo renders only
 // the text, monochrome.
 //
-// GfxWindow modes: 2 freezes the shown picture (a copy) while drawing goes on in the live one;
-// 3 shows the live one again. Modes 1, 5, 99 and any other value change nothing visible.
+// GfxWindow modes: GFX_WINDOW_BEGIN_PICTURE freezes the shown picture (a copy) while drawing
+// goes on in the live one; GFX_WINDOW_SHOW_PICTURE shows the live one again. The other modes
+// change nothing visible here.
 // GfxOption, GfxRefresh and GfxBkgdMode are accepted and change nothing here (the SDL
 // backend presents the shown picture on GfxRefresh). Text is always drawn over an opaque
 // box of the text background colour. DrawTextRow leaves the current position unchanged.
@@ -32,7 +33,6 @@
 namespace moid {
 namespace {
 
-constexpr int PEN_STYLE_DASHED = 2;
 // Text whose anchor lies further out than this cannot reach the area.
 constexpr double TEXT_REACH = 1 << 20;
 constexpr int MAX_SIDE = 32767;  // cairo's limit for an image surface
@@ -189,7 +189,7 @@ struct Canvas::Impl {
   }
 
   void Line(double x1, double y1, double x2, double y2) {
-    RasterLine(LiveBuffer(), x1, y1, x2, y2, ArgbOf(pen), penStyle == PEN_STYLE_DASHED);
+    RasterLine(LiveBuffer(), x1, y1, x2, y2, ArgbOf(pen), penStyle == PEN_DASHED);
     Changed();
   }
 
@@ -257,7 +257,7 @@ struct Canvas::Impl {
   }
 
   // Ending a picture that was never begun shows nothing new: an idle loop that repeats
-  // GfxWindow(3) must not make the window present the same picture again.
+  // GFX_WINDOW_SHOW_PICTURE must not make the window present the same picture again.
   void Unfreeze() {
     if (frozen == nullptr) return;
     if (spare != nullptr) cairo_surface_destroy(spare);
@@ -294,8 +294,8 @@ void Canvas::SetPointer(int x, int y) {
 }
 
 void Canvas::GfxWindow(int mode) {
-  if (mode == 2) impl_->Freeze();
-  if (mode == 3) impl_->Unfreeze();
+  if (mode == GFX_WINDOW_BEGIN_PICTURE) impl_->Freeze();
+  if (mode == GFX_WINDOW_SHOW_PICTURE) impl_->Unfreeze();
 }
 
 void Canvas::GfxOption(int, int) {}

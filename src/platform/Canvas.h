@@ -8,8 +8,8 @@
 namespace moid {
 
 // The one implementation of drawing, on a cairo ARGB32 image surface. It keeps the picture
-// being built and the picture shown: between GfxWindow(2) and GfxWindow(3) drawing is not
-// shown; otherwise every drawing call shows at once. Backends wrap it (headless logs the
+// being built and the picture shown: between GFX_WINDOW_BEGIN_PICTURE and
+// GFX_WINDOW_SHOW_PICTURE drawing is not shown; otherwise every drawing call shows at once. Backends wrap it (headless logs the
 // calls, SDL presents the shown picture).
 class Canvas final : public GraphicsToolkit {
  public:

@@ -5,6 +5,15 @@
 
 namespace moid {
 
+// The fourth argument of InitConsoleTools, as the program starts the toolkit (the other
+// values are zero).
+constexpr int CONSOLE_TOOLS_START_MODE = 3;
+// ConsoleMetrics items.
+constexpr int CONSOLE_CELL_WIDTH = 1;   // pixel width of a character cell
+constexpr int CONSOLE_CELL_HEIGHT = 2;  // pixel height of a character cell
+// ConsoleInfo item: the usable display height in pixels.
+constexpr int CONSOLE_DISPLAY_HEIGHT = 35;
+
 // The console: the window that holds the text screen, the lists, the message box and
 // the graphics area. Texts are Windows-1252 bytes.
 class ConsoleToolkit {
@@ -17,9 +26,9 @@ class ConsoleToolkit {
   // Creates the graphics area over the console window (its size is the console's size in pixels).
   virtual void ConsoleGfx(int a, int b, int c, int d) = 0;
   virtual void ConsoleNormal() = 0;
-  // 1: pixel width of a character cell; 2: its pixel height.
+  // CONSOLE_CELL_WIDTH or CONSOLE_CELL_HEIGHT, in pixels; 0 for other items.
   virtual int ConsoleMetrics(int item) = 0;
-  // 35: the usable display height in pixels (the fit test needs more than the picture's height).
+  // CONSOLE_DISPLAY_HEIGHT (the fit test needs more than the picture's height); 0 for others.
   virtual int ConsoleInfo(int item) = 0;
   // Returns the chosen item's text unchanged, "" when nothing was chosen. `chosenRow`, when
   // given, receives the chosen item's index in `items` (-1 when nothing was chosen), which

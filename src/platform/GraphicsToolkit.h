@@ -5,7 +5,20 @@
 
 namespace moid {
 
-// The graphics area: what is drawn between GfxWindow(2) and GfxWindow(3) is shown at 3.
+// GfxWindow modes, named for when the screens pass them.
+constexpr int GFX_WINDOW_CONSOLE = 1;        // after ConsoleGfx for the width list, in the
+                                             // fit loop and at exit: the console is shown
+constexpr int GFX_WINDOW_GRAPHICS = 5;       // the area is prepared: the graphics are shown
+constexpr int GFX_WINDOW_BEGIN_PICTURE = 2;  // a picture is built; the last one stays shown
+constexpr int GFX_WINDOW_MAP_CLEARED = 99;   // the map's area was cleared (changes nothing)
+constexpr int GFX_WINDOW_SHOW_PICTURE = 3;   // the picture is complete: show it
+
+// PenStyle styles.
+constexpr int PEN_SOLID = 0;
+constexpr int PEN_DASHED = 2;  // the orbit view's grid
+
+// The graphics area: what is drawn between GFX_WINDOW_BEGIN_PICTURE and
+// GFX_WINDOW_SHOW_PICTURE is shown at the latter.
 // Texts are Windows-1252 bytes ("\xB0" is the degree sign).
 class GraphicsToolkit {
  public:
@@ -17,7 +30,7 @@ class GraphicsToolkit {
   virtual void GfxRefresh(int mode) = 0;
   virtual void PenColor(Colour c) = 0;
   virtual void BrushColor(Colour c) = 0;
-  virtual void PenStyle(int style) = 0;  // 0 solid, 2 dashed
+  virtual void PenStyle(int style) = 0;  // PEN_SOLID or PEN_DASHED
   virtual void GfxBkgdMode(int mode) = 0;
   virtual void GfxBkgdColor(Colour c) = 0;
   virtual void DrawFrom(int x, int y) = 0;

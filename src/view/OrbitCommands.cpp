@@ -127,7 +127,7 @@ void PauseWait(Platform& platform, ViewState& view, OrbitViewInput& input) {
     }
     console.Sleep(POLL_MS);
     platform.graphics.GfxRefresh(0);
-    platform.graphics.GfxWindow(3);
+    platform.graphics.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
     key = UpperCaseKey(console.ReadKey());
   }
   if (key == "P") {

@@ -87,7 +87,7 @@ Colour AsteroidSampleColour(double z) { return z < 0 ? ASTEROID_SOUTH : ASTEROID
 
 void DrawEclipticGrid(GraphicsToolkit& g, const GridNodeTable& nodes, int gridExtent) {
   const int E = std::clamp(gridExtent, 0, GRID_NODE_BOUND);
-  g.PenStyle(2);
+  g.PenStyle(PEN_DASHED);
   g.PenColor(GRID_LINE);
   for (int i = -E; i <= E; ++i) DrawGridLine(g, nodes, i, -E, i, E);
   for (int i = -E; i <= E; ++i) DrawGridLine(g, nodes, -E, i, E, i);
@@ -171,7 +171,7 @@ void RedrawOrbitView(Platform& platform, Session& s, bool full, OrbitViewInput& 
   if (!TablesFit(s)) return;  // nothing to draw before the tables are sized
   if (full) ComputeViewAngles(view, t);
   int last = s.W - 1;
-  g.GfxWindow(2);
+  g.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   if (view.animating) {
     AnimationStep(s);
     last = s.W;
@@ -182,7 +182,7 @@ void RedrawOrbitView(Platform& platform, Session& s, bool full, OrbitViewInput& 
   ClearPicture(g);
   DrawEclipticGrid(g, t.nodes, view.gridExtent);
   DrawSun(g, t.nodes);
-  g.PenStyle(0);
+  g.PenStyle(PEN_SOLID);
   DrawOrbitSamples(g, s, last);
   DrawClosestApproach(g, s);
   DrawMoidCaption(g, s);
@@ -193,7 +193,7 @@ void RedrawOrbitView(Platform& platform, Session& s, bool full, OrbitViewInput& 
     DrawAnimationDate(g, view.animTime);
     if (view.paused) PauseWait(platform, view, input);
   }
-  g.GfxWindow(3);
+  g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   input.keyBuffer.clear();
   platform.console.SetMouseInput(true);
 }

@@ -122,13 +122,13 @@ TEST_F(BmpFiles, SavedPictureReadsBackPixelForPixel) {
 TEST_F(BmpFiles, SaveWritesTheShownPictureNotTheOneBeingBuilt) {
   Canvas c;
   c.Resize(3, 3);
-  c.GfxWindow(2);
+  c.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   c.BrushColor(RED);
   c.GfxCLS();
   const fs::path file = dir / "Orbits.bmp";
   ASSERT_TRUE(c.SaveGfxWindow(file.string()));
   EXPECT_EQ(DecodeBmp24(Slurp(file)).pixels, std::vector<Colour>(9, WHITE));
-  c.GfxWindow(3);
+  c.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   ASSERT_TRUE(c.SaveGfxWindow(file.string()));  // overwrites
   EXPECT_EQ(DecodeBmp24(Slurp(file)).pixels, std::vector<Colour>(9, RED));
 }

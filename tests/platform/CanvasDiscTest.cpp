@@ -97,7 +97,7 @@ TEST_F(CanvasDisc, HugeDiscEdgeCrossingTheAreaIsAStraightOutline) {
 }
 
 TEST_F(CanvasDisc, OutlineIsSolidWhateverThePenStyle) {
-  canvas.PenStyle(2);
+  canvas.PenStyle(PEN_DASHED);
   DiscAt(10, 10, 3);
   EXPECT_EQ(CountOf(canvas, PEN), 16);
 }

@@ -67,7 +67,7 @@ TEST_F(CanvasShow, OutsideTwoToThreeEveryCallShowsAtOnce) {
 
 TEST_F(CanvasShow, PictureBuiltBetweenTwoAndThreeAppearsOnlyAtThree) {
   canvas.DrawLine(0, 0, 15, 0);  // the picture on screen before
-  canvas.GfxWindow(2);
+  canvas.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   const auto frozen = canvas.ShownGeneration();
   canvas.BrushColor(RED);
   canvas.GfxCLS();
@@ -80,9 +80,9 @@ TEST_F(CanvasShow, PictureBuiltBetweenTwoAndThreeAppearsOnlyAtThree) {
   EXPECT_EQ(canvas.ShownPixel(5, 0), BLACK);
   EXPECT_EQ(canvas.ShownPixel(5, 8), WHITE);
   EXPECT_EQ(CountOf(canvas, RED), 0);
-  canvas.GfxWindow(2);  // asking again keeps the old picture on screen
+  canvas.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);  // asking again keeps the old picture on screen
   EXPECT_EQ(canvas.ShownPixel(5, 8), WHITE);
-  canvas.GfxWindow(3);
+  canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   EXPECT_GT(canvas.ShownGeneration(), frozen);
   EXPECT_EQ(canvas.ShownPixel(5, 8), BLACK);
   EXPECT_EQ(canvas.ShownPixel(3, 3), BLACK);
@@ -91,14 +91,14 @@ TEST_F(CanvasShow, PictureBuiltBetweenTwoAndThreeAppearsOnlyAtThree) {
 
 TEST_F(CanvasShow, EveryFrameShowsTheLatestCompletePicture) {
   for (int frame = 0; frame < 5; ++frame) {
-    canvas.GfxWindow(2);
+    canvas.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
     EXPECT_EQ(canvas.ShownPixel(frame, 0), WHITE) << frame;  // not yet
     const bool afterResize = frame == 3;
     if (frame > 0 && !afterResize) {
       EXPECT_EQ(canvas.ShownPixel(frame - 1, 0), BLACK) << frame;
     }
     canvas.DrawPixel(frame, 0, BLACK);
-    canvas.GfxWindow(3);
+    canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
     EXPECT_EQ(canvas.ShownPixel(frame, 0), BLACK) << frame;
     if (frame == 2) canvas.Resize(12, 3);  // a new size between frames
   }
@@ -120,34 +120,34 @@ TEST_F(CanvasShow, OtherModesChangeNothingVisible) {
 }
 
 TEST_F(CanvasShow, ResizeWhileBuildingKeepsBuilding) {
-  canvas.GfxWindow(2);
+  canvas.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   canvas.Resize(4, 4);
   canvas.DrawLine(0, 1, 3, 1);
   EXPECT_EQ(CountOf(canvas, WHITE), 16);
-  canvas.GfxWindow(3);
+  canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   EXPECT_EQ(CountOf(canvas, BLACK), 4);
 }
 
 TEST_F(CanvasShow, ThreeWithoutTwoLeavesTheShownPictureUnchanged) {
   canvas.DrawLine(0, 2, 15, 2);
   const auto drawn = canvas.ShownGeneration();
-  for (int pass = 0; pass < 5; ++pass) canvas.GfxWindow(3);  // an idle loop's passes
+  for (int pass = 0; pass < 5; ++pass) canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);  // an idle loop's passes
   EXPECT_EQ(canvas.ShownGeneration(), drawn);
   EXPECT_EQ(CountOf(canvas, BLACK), 16);
 
-  canvas.GfxWindow(2);
+  canvas.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   canvas.DrawPixel(0, 0, RED);
-  canvas.GfxWindow(3);  // a real picture still counts once
+  canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);  // a real picture still counts once
   const auto shown = canvas.ShownGeneration();
   EXPECT_GT(shown, drawn);
   EXPECT_EQ(canvas.ShownPixel(0, 0), RED);
-  canvas.GfxWindow(3);
+  canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   EXPECT_EQ(canvas.ShownGeneration(), shown);
 
   canvas.DrawPixel(1, 0, RED);  // drawing outside 2..3 counts at once, not at a later 3
   const auto direct = canvas.ShownGeneration();
   EXPECT_GT(direct, shown);
-  canvas.GfxWindow(3);
+  canvas.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   EXPECT_EQ(canvas.ShownGeneration(), direct);
 }
 

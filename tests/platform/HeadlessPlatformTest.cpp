@@ -148,9 +148,9 @@ TEST(HeadlessClock, SleepAdvancesVirtualTimeOnly) {
 
 TEST(HeadlessConsole, GeometryComesFromTheConfiguration) {
   HeadlessPlatform p(HeadlessConfig{9, 18, 1050});
-  EXPECT_EQ(p.ConsoleMetrics(1), 9);
-  EXPECT_EQ(p.ConsoleMetrics(2), 18);
-  EXPECT_EQ(p.ConsoleInfo(35), 1050);
+  EXPECT_EQ(p.ConsoleMetrics(CONSOLE_CELL_WIDTH), 9);
+  EXPECT_EQ(p.ConsoleMetrics(CONSOLE_CELL_HEIGHT), 18);
+  EXPECT_EQ(p.ConsoleInfo(CONSOLE_DISPLAY_HEIGHT), 1050);
   p.SetConsoleSize(100, 40);
   EXPECT_EQ(p.ConsoleCols(), 100);
   EXPECT_EQ(p.ConsoleRows(), 40);
@@ -202,11 +202,11 @@ TEST(HeadlessLog, EveryCallIsLoggedInItsFixedForm) {
   p.Push(ScriptEvent::Key("k"));
   std::int32_t zero = 0;
   GraphicsToolkit& g = p.Graphics();
-  p.InitConsoleTools(0, 0, 0, 3, zero, 0);
+  p.InitConsoleTools(0, 0, 0, CONSOLE_TOOLS_START_MODE, zero, 0);
   p.ConsoleWindow(0);
   p.SetConsoleSize(80, 25);
   p.ConsoleGfx(0, 0, 0, 0);
-  g.GfxWindow(2);
+  g.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   g.GfxFont("Arial", 0, 15, 1, 0, 0, 0.0);
   g.PenColor(255);
   g.GfxBkgdColor(WHITE);
@@ -216,7 +216,7 @@ TEST(HeadlessLog, EveryCallIsLoggedInItsFixedForm) {
   g.DrawCircle(10);
   g.DrawPixel(1, 1, 0);
   g.DrawTextRow("F1=Help", 0);
-  g.GfxWindow(3);
+  g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   p.ConsoleListBox(3, 0, 0, "prompt", "Window Selection", {"1008"}, 0, 0, 0);
   p.ConsoleMessageBox("text", 0, "Available Commands", 0, 0);
   EXPECT_EQ(p.ReadKey(), "k");

@@ -25,7 +25,7 @@ class SdlListBox : public test::SdlWindowTest {
   }
   ListBoxLayout Layout(const std::string& prompt) const {
     return ListBoxLayout(window->WindowWidth(), window->WindowHeight(),
-                         window->ConsoleMetrics(1), window->ConsoleMetrics(2), prompt);
+                         window->ConsoleMetrics(CONSOLE_CELL_WIDTH), window->ConsoleMetrics(CONSOLE_CELL_HEIGHT), prompt);
   }
   // A point in the middle of the row `row` rows below the first one in view.
   static std::pair<int, int> RowPoint(const ListBoxLayout& l, int row) {

@@ -19,8 +19,8 @@ constexpr std::uint32_t RED_RGB = 0xFF0000;
 using SdlConsole = test::SdlWindowTest;
 
 TEST_F(SdlConsole, CellSizeComesFromTheConsoleFont) {
-  const int cw = window->ConsoleMetrics(1);
-  const int ch = window->ConsoleMetrics(2);
+  const int cw = window->ConsoleMetrics(CONSOLE_CELL_WIDTH);
+  const int ch = window->ConsoleMetrics(CONSOLE_CELL_HEIGHT);
   // Liberation Mono at 13 pixels gives cells of 8 x 16 pixels.
   EXPECT_EQ(cw, 8);
   EXPECT_EQ(ch, 16);
@@ -31,8 +31,8 @@ TEST_F(SdlConsole, CellSizeComesFromTheConsoleFont) {
 }
 
 TEST_F(SdlConsole, SetConsoleSizeSizesTheWindowInCells) {
-  const int cw = window->ConsoleMetrics(1);
-  const int ch = window->ConsoleMetrics(2);
+  const int cw = window->ConsoleMetrics(CONSOLE_CELL_WIDTH);
+  const int ch = window->ConsoleMetrics(CONSOLE_CELL_HEIGHT);
   window->SetConsoleSize(40, 20);
   EXPECT_EQ(window->ConsoleCols(), 40);
   EXPECT_EQ(window->ConsoleRows(), 20);
@@ -57,38 +57,38 @@ TEST_F(SdlConsole, DisplayHeightIsTheUsableHeightLessTheFrame) {
   SDL_Rect usable{};
   ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &usable), 0);
   // The dummy display has no window frame.
-  EXPECT_EQ(window->ConsoleInfo(35), usable.h);
+  EXPECT_EQ(window->ConsoleInfo(CONSOLE_DISPLAY_HEIGHT), usable.h);
   EXPECT_EQ(window->ConsoleInfo(1), 0);
 }
 
 TEST_F(SdlConsole, ConsoleGfxSizesTheGraphicsAreaToTheConsole) {
   window->SetConsoleSize(69, 36);
   window->ConsoleGfx(0, 0, 0, 0);
-  EXPECT_EQ(window->GetCanvas().Width(), 69 * window->ConsoleMetrics(1));
-  EXPECT_EQ(window->GetCanvas().Height(), 36 * window->ConsoleMetrics(2));
+  EXPECT_EQ(window->GetCanvas().Width(), 69 * window->ConsoleMetrics(CONSOLE_CELL_WIDTH));
+  EXPECT_EQ(window->GetCanvas().Height(), 36 * window->ConsoleMetrics(CONSOLE_CELL_HEIGHT));
 }
 
 TEST_F(SdlConsole, PictureAppearsAtGfxWindow3) {
   window->SetConsoleSize(40, 20);
   window->ConsoleGfx(0, 0, 0, 0);
   GraphicsToolkit& g = window->Graphics();
-  g.GfxWindow(5);
+  g.GfxWindow(GFX_WINDOW_GRAPHICS);
   g.BrushColor(WHITE);
   g.GfxCLS();
   g.GfxRefresh(0);
   EXPECT_EQ(window->ScreenPixel(5, 5), WHITE_RGB);
-  g.GfxWindow(2);
+  g.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
   g.DrawPixel(5, 5, RED);
   g.GfxRefresh(0);
   EXPECT_EQ(window->ScreenPixel(5, 5), WHITE_RGB);  // still being built
-  g.GfxWindow(3);
+  g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   EXPECT_EQ(window->ScreenPixel(5, 5), RED_RGB);
   EXPECT_EQ(window->ScreenPixel(6, 5), WHITE_RGB);
 }
 
 TEST_F(SdlConsole, AnIdleScreenPresentsNothing) {
   window->ConsoleGfx(0, 0, 0, 0);
-  window->Graphics().GfxWindow(5);
+  window->Graphics().GfxWindow(GFX_WINDOW_GRAPHICS);
   window->Graphics().GfxRefresh(0);
   EXPECT_GE(window->PresentCount(), 1u);
   window->Sleep(0);  // the window's own "shown" notice asks for one more picture
@@ -97,7 +97,7 @@ TEST_F(SdlConsole, AnIdleScreenPresentsNothing) {
     EXPECT_EQ(window->ReadKey(), "");
     window->Sleep(0);
     window->Graphics().GfxRefresh(0);
-    window->Graphics().GfxWindow(3);
+    window->Graphics().GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   }
   EXPECT_EQ(window->PresentCount(), presents);
   // One drawing call outside a picture is shown at the next idle pass.
@@ -109,17 +109,17 @@ TEST_F(SdlConsole, AnIdleScreenPresentsNothing) {
 
 TEST_F(SdlConsole, TextScreenShowsWhenTheGraphicsAreaIsClosed) {
   window->ConsoleGfx(0, 0, 0, 0);
-  window->Graphics().GfxWindow(5);
+  window->Graphics().GfxWindow(GFX_WINDOW_GRAPHICS);
   window->Sleep(0);
   EXPECT_EQ(window->ScreenPixel(300, 300), WHITE_RGB);
-  window->Graphics().GfxWindow(1);
+  window->Graphics().GfxWindow(GFX_WINDOW_CONSOLE);
   testing::internal::CaptureStdout();
   window->WriteLine("MMMMMMMM");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "MMMMMMMM\n");
   window->Sleep(0);
   EXPECT_EQ(window->ScreenPixel(300, 300), 0u);  // black console background
   bool ink = false;
-  const int ch = window->ConsoleMetrics(2);
+  const int ch = window->ConsoleMetrics(CONSOLE_CELL_HEIGHT);
   for (int y = 0; y < ch; ++y) {
     for (int x = 0; x < 64; ++x) ink = ink || window->ScreenPixel(x, y) != 0;
   }
@@ -201,7 +201,7 @@ TEST_F(SdlConsole, ClosingTheWindowEndsEveryWait) {
   EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", items, 0, 0, 0), "");
   window->ConsoleMessageBox("text", 0, "title", 0, 0);
   // The exit sequence's calls still work.
-  window->Graphics().GfxWindow(1);
+  window->Graphics().GfxWindow(GFX_WINDOW_CONSOLE);
   window->ConsoleWindow(3);
   window->SetConsoleSize(80, 25);
   window->SetTextCursorVisible(true);
@@ -287,7 +287,7 @@ TEST_F(SdlWaitMessage, NoBoxWithoutWrittenTextOrOverTheGraphicsArea) {
   EXPECT_LE(window->PresentCount(), before + 1);
   window->WriteLine("text");
   window->ConsoleGfx(0, 0, 0, 0);
-  window->Graphics().GfxWindow(5);
+  window->Graphics().GfxWindow(GFX_WINDOW_GRAPHICS);
   window->Sleep(0);
   before = window->PresentCount();
   Push(KeyDown(SDLK_RETURN));

@@ -185,14 +185,14 @@ void HeadlessPlatform::ConsoleNormal() { impl_->log.push_back(FormatCall("Consol
 
 int HeadlessPlatform::ConsoleMetrics(int item) {
   impl_->log.push_back(FormatCall("ConsoleMetrics", item));
-  if (item == 1) return impl_->config.charWidth;
-  if (item == 2) return impl_->config.charHeight;
+  if (item == CONSOLE_CELL_WIDTH) return impl_->config.charWidth;
+  if (item == CONSOLE_CELL_HEIGHT) return impl_->config.charHeight;
   return 0;
 }
 
 int HeadlessPlatform::ConsoleInfo(int item) {
   impl_->log.push_back(FormatCall("ConsoleInfo", item));
-  return item == 35 ? impl_->config.displayHeight : 0;
+  return item == CONSOLE_DISPLAY_HEIGHT ? impl_->config.displayHeight : 0;
 }
 
 std::string HeadlessPlatform::ConsoleListBox(int, int, int, const std::string& prompt,

@@ -30,7 +30,6 @@ constexpr int MAX_CELLS = 9999;
 constexpr int MAX_WINDOW_SIDE = 8192;
 constexpr std::size_t MAX_PENDING_KEYS = 256;
 constexpr int IDLE_WAIT_MS = 100;
-constexpr int DISPLAY_HEIGHT_ITEM = 35;
 // The toolkit faces: "Courier" is Liberation Mono, "Arial" Liberation Sans (FontCache).
 const char* const CONSOLE_FACE = "Courier";
 const char* const HEADING_FACE = "Arial";
@@ -55,7 +54,7 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
   int cols = START_COLS;
   int rows = START_ROWS;
   bool graphicsShown = false;
-  bool building = false;  // between GfxWindow(2) and GfxWindow(3)
+  bool building = false;  // between GFX_WINDOW_BEGIN_PICTURE and GFX_WINDOW_SHOW_PICTURE
   bool cursorVisible = true;
   bool mouseInput = false;
   bool quit = false;
@@ -199,8 +198,8 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
 
   // --- GraphicsHost ----------------------------------------------------------------
   void OnGfxWindow(int mode, std::uint64_t generationBefore) override {
-    if (mode == 2) building = true;
-    if (mode == 3) {
+    if (mode == GFX_WINDOW_BEGIN_PICTURE) building = true;
+    if (mode == GFX_WINDOW_SHOW_PICTURE) {
       // Ending a picture that was never begun changes nothing on the screen, whatever
       // the canvas counts: an idle pass that repeats GfxWindow(3) presents nothing.
       if (!building && shownGeneration == generationBefore) {
@@ -208,13 +207,13 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
       }
       building = false;
     }
-    if (mode == 1 && graphicsShown) {
+    if (mode == GFX_WINDOW_CONSOLE && graphicsShown) {
       graphicsShown = false;
       windowDirty = true;
-    } else if (mode == 5 && !graphicsShown) {
+    } else if (mode == GFX_WINDOW_GRAPHICS && !graphicsShown) {
       graphicsShown = true;
       windowDirty = true;
-    } else if (mode == 3) {
+    } else if (mode == GFX_WINDOW_SHOW_PICTURE) {
       PresentIfNeeded();
     }
   }
@@ -298,13 +297,13 @@ void SdlPlatform::ConsoleGfx(int, int, int, int) {
 void SdlPlatform::ConsoleNormal() {}
 
 int SdlPlatform::ConsoleMetrics(int item) {
-  if (item == 1) return impl_->textFont.CellWidth();
-  if (item == 2) return impl_->textFont.CellHeight();
+  if (item == CONSOLE_CELL_WIDTH) return impl_->textFont.CellWidth();
+  if (item == CONSOLE_CELL_HEIGHT) return impl_->textFont.CellHeight();
   return 0;
 }
 
 int SdlPlatform::ConsoleInfo(int item) {
-  return item == DISPLAY_HEIGHT_ITEM ? impl_->window->UsableHeight() : 0;
+  return item == CONSOLE_DISPLAY_HEIGHT ? impl_->window->UsableHeight() : 0;
 }
 
 std::string SdlPlatform::ConsoleListBox(int, int, int, const std::string& prompt,
