@@ -3,9 +3,8 @@
 namespace moid::sdl {
 
 void SdlGraphics::GfxWindow(int mode) {
-  const std::uint64_t before = canvas_.ShownGeneration();
   canvas_.GfxWindow(mode);
-  host_.OnGfxWindow(mode, before);
+  host_.OnGfxWindow(mode);
 }
 
 void SdlGraphics::GfxRefresh(int mode) {

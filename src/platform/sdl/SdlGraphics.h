@@ -10,9 +10,8 @@ namespace moid::sdl {
 class GraphicsHost {
  public:
   virtual ~GraphicsHost() = default;
-  // After the canvas took the mode; `generationBefore` is the canvas's shown generation
-  // just before the call.
-  virtual void OnGfxWindow(int mode, std::uint64_t generationBefore) = 0;
+  // After the canvas took the mode.
+  virtual void OnGfxWindow(int mode) = 0;
   virtual void OnRefresh() = 0;            // an idle pass: show what changed
   virtual void BeforePointerRead() = 0;    // bring the pointer position up to date
 };

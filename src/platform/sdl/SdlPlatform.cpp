@@ -197,16 +197,9 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
   }
 
   // --- GraphicsHost ----------------------------------------------------------------
-  void OnGfxWindow(int mode, std::uint64_t generationBefore) override {
-    if (mode == GFX_WINDOW_BEGIN_PICTURE) building = true;
-    if (mode == GFX_WINDOW_SHOW_PICTURE) {
-      // Ending a picture that was never begun changes nothing on the screen, whatever
-      // the canvas counts: an idle pass that repeats GfxWindow(3) presents nothing.
-      if (!building && shownGeneration == generationBefore) {
-        shownGeneration = canvas.ShownGeneration();
-      }
-      building = false;
-    }
+  // Whether the shown picture changed is the canvas's to say (its shown generation): ending
+  // a picture that was never begun changes nothing, so an idle pass presents nothing.
+  void OnGfxWindow(int mode) override {
     if (mode == GFX_WINDOW_CONSOLE && graphicsShown) {
       graphicsShown = false;
       windowDirty = true;
