@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -210,11 +211,10 @@ std::vector<std::pair<int, std::string>> LabelsByWidth(const std::vector<Catalog
   canvas.GfxFont("Arial", 0, 15, 1, 0, 0, 0.0);
   canvas.GfxBkgdColor(TAGGED);
   std::vector<std::pair<int, std::string>> widths;
-  std::vector<std::string> seen;
+  std::set<std::string> seen;
   for (const CatalogueBody& body : bodies) {
     const std::string four = body.label.substr(0, 4);
-    if (std::find(seen.begin(), seen.end(), four) != seen.end()) continue;
-    seen.push_back(four);
+    if (!seen.insert(four).second) continue;
     canvas.GfxCLS();
     canvas.DrawFrom(1, 3);
     canvas.DrawTextRow(four, 0);
