@@ -1,6 +1,7 @@
 #include "tools/MoidPipeline.h"
 
-#include "orbit/ViewerMoid.h"
+#include "orbit/BatchMoid.h"
+#include "tools/SquaredGridExtremes.h"
 #include "tools/MoidRows.h"
 
 namespace moid::tools {
@@ -67,10 +68,11 @@ void MoidPipeline::Submit() {
 }
 
 void MoidPipeline::Compute(MoidBatch& batch) {
-  thread_local std::optional<MoidWorkspace> work;
-  if (!work || work->grid.W != width_) work.emplace(width_);
+  thread_local std::optional<BatchMoidWorkspace> work;
+  if (!work || work->Width() != width_) work.emplace(width_);
   for (const MoidJob& job : batch.jobs) {
-    const ViewerMoid v = ComputeViewerMoid(job.earth->geometry, job.body, width_, *work);
+    const MoidResult moid = ComputeBatchMoid(job.earth->geometry, job.body, *work);
+    const ViewerMoid v = WithGridExtremes(moid, work->Grid());
     ++batch.measured;
     if (maxMoidAu_ && !(v.moid.moidAu <= *maxMoidAu_)) continue;
     AppendMoidRow(batch.rows, job.index, job.name, v, job.epochJd);
