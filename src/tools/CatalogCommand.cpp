@@ -7,6 +7,7 @@
 #include "data/CatalogReader.h"
 #include "data/DataDirectory.h"
 #include "data/ElementRecord.h"
+#include "tools/ArgumentScanner.h"
 #include "tools/Commands.h"
 #include "tools/OrbitCommandSupport.h"
 #include "tools/ToolText.h"
@@ -52,20 +53,14 @@ void WriteProblems(std::ostream& err, const CatalogReadReport& report) {
   }
 }
 
-bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
-
 }  // namespace
 
 int RunCatalogCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    out << CATALOG_USAGE;
-    return 0;
-  }
-  if (args.size() != 1 || IsOption(args[0])) {
-    err << CATALOG_USAGE;
-    return 2;
-  }
-  const std::string& path = args[0];
+  const ScannedArguments scanned = ScanArguments(args, {});
+  if (scanned.help) return ShowHelp(out, CATALOG_USAGE);
+  std::string problem = scanned.error;
+  const std::string path = problem.empty() ? SingleOperand(scanned, problem) : "";
+  if (!problem.empty()) return BadUsage(err, "catalog", problem, CATALOG_USAGE);
   if (!PathExists(path)) {
     err << "moidtool catalog: " << path << ": no such file\n";
     return 1;

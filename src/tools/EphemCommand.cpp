@@ -10,6 +10,7 @@
 
 #include "orbit/CalendarDate.h"
 #include "orbit/OrbitModel.h"
+#include "tools/ArgumentScanner.h"
 #include "tools/BodySelector.h"
 #include "tools/CheckedOutput.h"
 #include "tools/Commands.h"
@@ -46,27 +47,27 @@ struct EphemOptions {
   double step = 1;
 };
 
-enum class Parse { Ok, Help, Bad };
+const std::vector<OptionSpec> EPHEM_OPTIONS = {
+    {"--body", true}, {"--start", true}, {"--days", true}, {"--step", true}};
 
-bool TakeNumber(const std::string& option, const std::string& value, std::optional<double>& slot,
-                std::ostream& err) {
+// The problem with a number given for `option`; empty when it is one.
+std::string TakeNumber(const std::string& option, const std::string& value,
+                       std::optional<double>& slot) {
   slot = ParseFiniteNumber(value);
-  if (!slot) err << "moidtool ephem: " << option << " \"" << value << "\" is not a number\n";
-  return slot.has_value();
+  return slot ? "" : option + " \"" + value + "\" is not a number";
 }
 
-bool TakeOption(const std::string& a, const std::string& value, EphemOptions& o,
-                std::ostream& err) {
-  if (a == "--body") {
-    o.body = value;
-    return true;
+std::string TakeOption(const ScannedOption& option, EphemOptions& o) {
+  if (option.name == "--body") {
+    o.body = option.value;
+    return "";
   }
-  if (a == "--start") return TakeNumber(a, value, o.start, err);
-  if (a == "--days") return TakeNumber(a, value, o.days, err);
+  if (option.name == "--start") return TakeNumber(option.name, option.value, o.start);
+  if (option.name == "--days") return TakeNumber(option.name, option.value, o.days);
   std::optional<double> step;
-  if (!TakeNumber(a, value, step, err)) return false;
-  o.step = *step;
-  return true;
+  std::string problem = TakeNumber(option.name, option.value, step);
+  if (step) o.step = *step;
+  return problem;
 }
 
 bool WithinCalendar(double jd) {
@@ -84,50 +85,34 @@ long long WholeSteps(double days, double step) {
   return static_cast<long long>(std::floor(steps));
 }
 
-bool CheckOptions(const EphemOptions& o, std::ostream& err) {
+// What is wrong with the options taken together; empty when nothing is.
+std::string CheckOptions(const EphemOptions& o) {
   if (o.file.empty() || o.body.empty() || !o.start || !o.days) {
-    err << "moidtool ephem: FILE, --body, --start and --days are needed\n";
-    return false;
+    return "FILE, --body, --start and --days are needed";
   }
   if (*o.days < 0 || !(o.step > 0)) {
-    err << "moidtool ephem: --days must not be negative and --step must be above 0\n";
-    return false;
+    return "--days must not be negative and --step must be above 0";
   }
   if (*o.days / o.step >= MAX_ROWS) {
-    err << "moidtool ephem: that would be more than " << MAX_ROWS << " rows\n";
-    return false;
+    return "that would be more than " + ShortestNumber(MAX_ROWS) + " rows";
   }
   if (!WithinCalendar(*o.start) || !WithinCalendar(*o.start + *o.days)) {
-    err << "moidtool ephem: the rows must lie within "
-        << static_cast<long long>(CALENDAR_LIMIT_YEARS)
-        << " years of the year 0 (JD " << ShortestNumber(JD_OF_YEAR_ZERO) << ")\n";
-    return false;
+    return "the rows must lie within " +
+           std::to_string(static_cast<long long>(CALENDAR_LIMIT_YEARS)) +
+           " years of the year 0 (JD " + ShortestNumber(JD_OF_YEAR_ZERO) + ")";
   }
-  return true;
+  return "";
 }
 
-Parse ParseEphemOptions(const std::vector<std::string>& args, EphemOptions& o,
-                        std::ostream& err) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") return Parse::Help;
-    if (a == "--body" || a == "--start" || a == "--days" || a == "--step") {
-      if (i + 1 >= args.size()) {
-        err << "moidtool ephem: " << a << " needs a value\n";
-        return Parse::Bad;
-      }
-      if (!TakeOption(a, args[++i], o, err)) return Parse::Bad;
-    } else if (a.size() > 1 && a[0] == '-') {
-      err << "moidtool ephem: unknown option \"" << a << "\"\n";
-      return Parse::Bad;
-    } else if (o.file.empty()) {
-      o.file = a;
-    } else {
-      err << "moidtool ephem: one FILE only\n";
-      return Parse::Bad;
-    }
+// The options, or the problem with them.
+std::string ParseEphemOptions(const ScannedArguments& scanned, EphemOptions& o) {
+  if (!scanned.error.empty()) return scanned.error;
+  for (const ScannedOption& option : scanned.options) {
+    if (std::string problem = TakeOption(option, o); !problem.empty()) return problem;
   }
-  return CheckOptions(o, err) ? Parse::Ok : Parse::Bad;
+  if (scanned.operands.size() > 1) return "one FILE only";
+  if (!scanned.operands.empty()) o.file = scanned.operands.front();
+  return CheckOptions(o);
 }
 
 void AppendRow(std::string& out, double jd, const Vec3& e, const Vec3& b) {
@@ -141,15 +126,11 @@ void AppendRow(std::string& out, double jd, const Vec3& e, const Vec3& b) {
 }  // namespace
 
 int RunEphemCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const ScannedArguments scanned = ScanArguments(args, EPHEM_OPTIONS);
+  if (scanned.help) return ShowHelp(out, EPHEM_USAGE);
   EphemOptions o;
-  const Parse parsed = ParseEphemOptions(args, o, err);
-  if (parsed == Parse::Help) {
-    out << EPHEM_USAGE;
-    return 0;
-  }
-  if (parsed == Parse::Bad) {
-    err << EPHEM_USAGE;
-    return 2;
+  if (const std::string problem = ParseEphemOptions(scanned, o); !problem.empty()) {
+    return BadUsage(err, "ephem", problem, EPHEM_USAGE);
   }
   const std::unique_ptr<BodyCatalog> catalog = LoadOrbitCatalog("ephem", o.file, err);
   if (!catalog) return 1;

@@ -9,6 +9,7 @@
 #include "platform/process/ProcessServices.h"
 #include "platform/process/TerminalQuery.h"
 #include "sources/SourceInput.h"
+#include "tools/ArgumentScanner.h"
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
 #include "tools/ImportOptions.h"
@@ -197,14 +198,8 @@ int Import(const ImportOptions& options, std::ostream& out, std::ostream& err) {
 
 int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ImportOptionsParse parse = ParseImportOptions(args);
-  if (parse.help) {
-    out << IMPORT_USAGE;
-    return 0;
-  }
-  if (!parse.options) {
-    err << PREFIX << parse.error << '\n' << IMPORT_USAGE;
-    return 2;
-  }
+  if (parse.help) return ShowHelp(out, IMPORT_USAGE);
+  if (!parse.options) return BadUsage(err, "import", parse.error, IMPORT_USAGE);
   return Import(*parse.options, out, err);
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "sources/Decimal.h"
+#include "tools/ArgumentScanner.h"
 
 namespace moid::tools {
 
@@ -69,10 +70,21 @@ std::string TakeValue(const std::string& option, const std::string& value, Impor
   return "";
 }
 
-bool TakesValue(const std::string& option) {
-  return option == "--format" || option == "--epoch" || option == "--earth" ||
-         option == "--frame" || option == "--limit" ||
-         option == "--name-contains" || option == "-o" || option == "--output";
+const std::vector<OptionSpec> IMPORT_OPTIONS = {
+    {"--format", true},        {"--epoch", true},   {"--earth", true},
+    {"--frame", true},         {"--limit", true},   {"--name-contains", true},
+    {"--output", true, "-o"},  {"--neo", false},    {"--verbose", false, "-v"}};
+
+// Takes one option; the problem with its value, or empty.
+std::string TakeOption(const ScannedOption& option, ImportOptions& o) {
+  if (option.name == "--neo") {
+    o.filters.nearEarthOnly = true;
+  } else if (option.name == "--verbose") {
+    o.verbose = true;
+  } else {
+    return TakeValue(option.name, option.value, o);
+  }
+  return "";
 }
 
 std::string CheckComplete(const ImportOptions& o) {
@@ -84,28 +96,17 @@ std::string CheckComplete(const ImportOptions& o) {
 }  // namespace
 
 ImportOptionsParse ParseImportOptions(const std::vector<std::string>& args) {
+  const ScannedArguments scanned = ScanArguments(args, IMPORT_OPTIONS);
   ImportOptionsParse parse;
+  parse.help = scanned.help;
+  parse.error = scanned.error;
+  if (parse.help || !parse.error.empty()) return parse;
   ImportOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      parse.help = true;
-      return parse;
-    }
-    if (TakesValue(arg)) {
-      if (i + 1 == args.size()) parse.error = arg + " needs a value";
-      if (parse.error.empty()) parse.error = TakeValue(arg, args[++i], options);
-    } else if (arg == "--neo") {
-      options.filters.nearEarthOnly = true;
-    } else if (arg == "--verbose" || arg == "-v") {
-      options.verbose = true;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      parse.error = "unknown option \"" + arg + "\"";
-    } else {
-      options.inputs.push_back(arg);
-    }
+  for (const ScannedOption& option : scanned.options) {
+    parse.error = TakeOption(option, options);
     if (!parse.error.empty()) return parse;
   }
+  options.inputs = scanned.operands;
   parse.error = CheckComplete(options);
   if (parse.error.empty()) parse.options = std::move(options);
   return parse;

@@ -16,6 +16,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/process/FileKind.h"
 #include "platform/process/ProcessServices.h"
+#include "tools/ArgumentScanner.h"
 #include "tools/BodySelector.h"
 #include "tools/Commands.h"
 #include "tools/OrbitCommandSupport.h"
@@ -46,17 +47,6 @@ struct RenderOptions {
   std::optional<std::string> outDir;
 };
 
-bool ParseWidth(const std::string& text, int& width) {
-  if (text.empty() || text.size() > 5) return false;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  width = value;
-  return true;
-}
-
 // The list item whose value is W; "" when W is not in the list.
 std::string WidthItem(int width) {
   for (const std::string& item : WidthChoices()) {
@@ -65,49 +55,42 @@ std::string WidthItem(int width) {
   return "";
 }
 
-// Complains and returns false on bad usage.
-bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o, std::ostream& err) {
+const std::vector<OptionSpec> RENDER_OPTIONS = {
+    {"--body", true}, {"--width", true}, {"--keys", true}, {"--out", true}};
+
+// Takes one option's value; the problem with it, or empty.
+std::string TakeOption(const ScannedOption& option, RenderOptions& o) {
+  if (option.name == "--body") {
+    o.body = option.value;
+  } else if (option.name == "--width") {
+    const std::optional<int> width = ParseWindowWidth(option.value);
+    if (!width || WidthItem(*width).empty()) {
+      return "width \"" + option.value + "\" is not one of the list";
+    }
+    o.width = *width;
+  } else if (option.name == "--keys") {
+    std::string bad;
+    const auto keys = KeysFromText(option.value, bad);
+    if (!keys) return "\"" + bad + "\" is not a key";
+    o.keys = *keys;
+  } else {
+    o.outDir = option.value;
+  }
+  return "";
+}
+
+// The options, or the problem with them.
+std::string ParseOptions(const ScannedArguments& scanned, RenderOptions& o) {
+  if (!scanned.error.empty()) return scanned.error;
   bool haveBody = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    const bool takesValue = a == "--body" || a == "--width" || a == "--keys" || a == "--out";
-    if (takesValue && i + 1 >= args.size()) {
-      err << "moidtool render: " << a << " needs a value\n";
-      return false;
-    }
-    if (a == "--body") {
-      o.body = args[++i];
-      haveBody = true;
-    } else if (a == "--width") {
-      if (!ParseWidth(args[++i], o.width) || WidthItem(o.width).empty()) {
-        err << "moidtool render: width " << args[i] << " is not one of the list\n";
-        return false;
-      }
-    } else if (a == "--keys") {
-      std::string bad;
-      const auto keys = KeysFromText(args[++i], bad);
-      if (!keys) {
-        err << "moidtool render: \"" << bad << "\" is not a key\n";
-        return false;
-      }
-      o.keys = *keys;
-    } else if (a == "--out") {
-      o.outDir = args[++i];
-    } else if (a.size() > 1 && a[0] == '-') {
-      err << "moidtool render: unknown option " << a << '\n';
-      return false;
-    } else if (o.file.empty()) {
-      o.file = a;
-    } else {
-      err << "moidtool render: more than one FILE\n";
-      return false;
-    }
+  for (const ScannedOption& option : scanned.options) {
+    if (std::string problem = TakeOption(option, o); !problem.empty()) return problem;
+    haveBody = haveBody || option.name == "--body";
   }
-  if (o.file.empty() || !haveBody) {
-    err << "moidtool render: FILE and --body are needed\n";
-    return false;
-  }
-  return true;
+  if (scanned.operands.size() > 1) return "one FILE only";
+  if (scanned.operands.empty() || !haveBody) return "FILE and --body are needed";
+  o.file = scanned.operands.front();
+  return "";
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -185,14 +168,11 @@ int Render(const RenderOptions& o, int bodySlot, std::ostream& out, std::ostream
 }  // namespace
 
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-    out << RENDER_USAGE;
-    return 0;
-  }
+  const ScannedArguments scanned = ScanArguments(args, RENDER_OPTIONS);
+  if (scanned.help) return ShowHelp(out, RENDER_USAGE);
   RenderOptions o;
-  if (!ParseOptions(args, o, err)) {
-    err << RENDER_USAGE;
-    return 2;
+  if (const std::string problem = ParseOptions(scanned, o); !problem.empty()) {
+    return BadUsage(err, "render", problem, RENDER_USAGE);
   }
   if (!process::PathExists(o.file)) {
     err << "moidtool render: " << o.file << ": no such file\n";

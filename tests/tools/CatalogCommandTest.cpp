@@ -76,12 +76,18 @@ TEST(CatalogCommand, MissingOrUnreadableFileExitsWithOne) {
 }
 
 TEST(CatalogCommand, BadUsageExitsWithTwo) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"a.dat", "b.dat"}, {"--bogus"}, {"-x"}}) {
+  const struct {
+    std::vector<std::string> args;
+    std::string problem;
+  } bad[] = {{{}, "FILE is needed"},
+             {{"a.dat", "b.dat"}, "one FILE only"},
+             {{"--bogus"}, "unknown option \"--bogus\""},
+             {{"-x"}, "unknown option \"-x\""}};
+  for (const auto& [args, problem] : bad) {
     const CommandRun run = RunCatalog(args);
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "usage: moidtool catalog FILE\n");
+    EXPECT_EQ(run.err, "moidtool catalog: " + problem + "\nusage: moidtool catalog FILE\n");
   }
   const CommandRun help = RunCatalog({"--help"});
   EXPECT_EQ(help.code, 0);
