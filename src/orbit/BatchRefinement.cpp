@@ -51,6 +51,32 @@ struct Angle {
 
 Angle AngleOf(double a) { return {std::cos(a), std::sin(a)}; }
 
+// Steps up to this (radians, a little over the largest asteroid step of 16 degrees) turn
+// the cosine and sine of the anomaly by SmallAngle instead of calling std::cos and std::sin.
+constexpr double SERIES_STEP = 0.3;
+
+// Cosine and sine of an angle of at most SERIES_STEP by their Taylor series to x^14 and
+// x^13: the first terms left out are below 2e-20 there, under a unit in the last place.
+Angle SmallAngle(double x) {
+  // 1 / n! with alternating signs, sine and cosine terms.
+  constexpr double S3 = -1.0 / 6, S5 = 1.0 / 120, S7 = -1.0 / 5040, S9 = 1.0 / 362880,
+                   S11 = -1.0 / 39916800, S13 = 1.0 / 6227020800;
+  constexpr double C2 = -1.0 / 2, C4 = 1.0 / 24, C6 = -1.0 / 720, C8 = 1.0 / 40320,
+                   C10 = -1.0 / 3628800, C12 = 1.0 / 479001600, C14 = -1.0 / 87178291200;
+  const double x2 = x * x;
+  const double s = x + x * x2 * (S3 + x2 * (S5 + x2 * (S7 + x2 * (S9 + x2 * (S11 + x2 * S13)))));
+  const double c =
+      1 + x2 * (C2 + x2 * (C4 + x2 * (C6 + x2 * (C8 + x2 * (C10 + x2 * (C12 + x2 * C14))))));
+  return {c, s};
+}
+
+// nu - d with its cosine and sine: by angle addition for a step up to SERIES_STEP, afresh
+// otherwise. Each addition adds about an ulp; runs settle in a few passes.
+void StepBack(double& nu, Angle& angle, double d) {
+  nu -= d;
+  angle = std::fabs(d) <= SERIES_STEP ? angle.Minus(SmallAngle(d)) : AngleOf(nu);
+}
+
 // One orbit's points at three anomalies nu - h, nu, nu + h, from one sine and cosine.
 struct OrbitSampler {
   double p = 0, e = 0;
@@ -81,8 +107,7 @@ struct OrbitSampler {
     const double xi = r * nu.c, eta = r * nu.s;
     return {xi * P1 + eta * Q1, xi * P2 + eta * Q2, xi * P3 + eta * Q3};
   }
-  void Three(double nu, const Angle& h, Vec3 out[3]) const {
-    const Angle mid = AngleOf(nu);
+  void Three(const Angle& mid, const Angle& h, Vec3 out[3]) const {
     out[0] = At(mid.Minus(h));
     out[1] = At(mid);
     out[2] = At(mid.Plus(h));
@@ -103,8 +128,9 @@ struct Refiner {
     double dA = 0, dE = 0, distance = 0;
   };
 
-  // The viewer's Newton step at (nuE, nuA) and the distance there.
-  Pass Step(double nuE, double nuA) const {
+  // The viewer's Newton step at the anomalies whose cosines and sines are given, and the
+  // distance there.
+  Pass Step(const Angle& nuE, const Angle& nuA) const {
     Vec3 E[3], A[3];
     earth.Three(nuE, hAngle, E);
     asteroid.Three(nuA, hAngle, A);
@@ -129,29 +155,31 @@ struct Refiner {
     return distance - way > best + GIVE_UP_MARGIN_AU;
   }
 
-  // One Newton run; false when it was given up or met a singular matrix at once.
-  bool Run(double& nuE, double& nuA, double best, const RunEnds& ends) const {
+  // One Newton run; false when it was given up or met a singular matrix at once. On true,
+  // `distance` is the distance where it ended.
+  bool Run(double& nuE, double& nuA, double best, const RunEnds& ends, double& distance) const {
+    Angle e = AngleOf(nuE), a = AngleOf(nuA);
     for (int pass = 0; pass < MAX_PASSES; ++pass) {
-      Pass step = Step(nuE, nuA);
+      Pass step = Step(e, a);
       // A singular matrix gives no usable step: keep the anomalies reached so far.
-      if (!std::isfinite(step.dA) || !std::isfinite(step.dE)) return pass > 0;
+      if (!std::isfinite(step.dA) || !std::isfinite(step.dE)) {
+        distance = step.distance;
+        return pass > 0;
+      }
       while (std::fabs(step.dA) > maxStep) {
         step.dA /= 2;
         step.dE /= 2;
       }
       if (CannotWin(step.distance, step.dE, step.dA, best)) return false;
-      nuA -= step.dA;
-      nuE -= step.dE;
+      StepBack(nuA, a, step.dA);
+      StepBack(nuE, e, step.dE);
       if (std::fabs(step.dA) < tolerance && std::fabs(step.dE) < tolerance) break;
       if (std::fabs(step.dA) < SETTLED_STEP && std::fabs(step.dE) < SETTLED_STEP &&
           ends.Near(nuE, nuA))
         return false;
     }
+    distance = std::sqrt(SquaredDistance(asteroid.At(a), earth.At(e)));
     return true;
-  }
-
-  double DistanceAt(double nuE, double nuA) const {
-    return std::sqrt(SquaredDistance(asteroid.At(AngleOf(nuA)), earth.At(AngleOf(nuE))));
   }
 };
 
@@ -171,15 +199,15 @@ MoidResult RefineBatchMoid(const OrbitGeometry& earth, const OrbitGeometry& aste
   double bestE = start.earthAnomaly, bestA = start.asteroidAnomaly;
   double best = INFINITY;
   RunEnds ends;
-  if (refiner.Run(bestE, bestA, best, ends)) {
-    best = refiner.DistanceAt(bestE, bestA);
+  double d = INFINITY;
+  if (refiner.Run(bestE, bestA, best, ends, d)) {
+    best = d;
     ends.Add(bestE, bestA);
   }
   for (const GridStart& v : start.valleyStarts) {
     double nuE = v.earthAnomaly, nuA = v.asteroidAnomaly;
-    if (!refiner.Run(nuE, nuA, best, ends)) continue;
+    if (!refiner.Run(nuE, nuA, best, ends, d)) continue;
     ends.Add(nuE, nuA);
-    const double d = refiner.DistanceAt(nuE, nuA);
     // As in the viewer: another start replaces the closest pair's run only when clearly lower.
     if (d < best - VALLEY_IMPROVEMENT_AU || !(best < INFINITY)) {
       best = d;
