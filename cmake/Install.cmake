@@ -83,9 +83,13 @@ include(CPack)
 add_test(NAME install.desktop_entry_exec
          COMMAND ${CMAKE_COMMAND} -P ${CMAKE_CURRENT_LIST_DIR}/DesktopEntryTest.cmake)
 if(TARGET moidtool)
+  set(_viewer "")
+  if(TARGET moidview)
+    set(_viewer $<TARGET_FILE:moidview>)
+  endif()
   add_test(NAME install.moidtool_completion_and_manual
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/packaging/moidtool_docs.sh
-                   $<TARGET_FILE:moidtool> ${CMAKE_SOURCE_DIR})
+                   $<TARGET_FILE:moidtool> ${CMAKE_SOURCE_DIR} ${_viewer})
 endif()
 if(TARGET moidview AND TARGET moidtool)
   add_test(NAME install.into_prefix

@@ -3,10 +3,12 @@
 # every subcommand, option and option value (as --format's) that moidtool lists is completed and
 # documented, and the completion offers nothing moidtool does not list. Both manual pages
 # render without warnings.
-# Usage: moidtool_docs.sh MOIDTOOL SOURCE_DIR
+# With MOIDVIEW given, every option of moidview --help is in moidview's manual too.
+# Usage: moidtool_docs.sh MOIDTOOL SOURCE_DIR [MOIDVIEW]
 set -euo pipefail
 moidtool=$1
 root=$2
+moidview=${3:-}
 manual=$root/man/moidtool.1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -77,6 +79,13 @@ same "directories for --out" "out dir" "$(offered render x --out "")"
 same "a value of the user's own" "" "$(offered moid x --body "")"
 same "render widths" "$(seq 432 72 1080 | sort)" "$(offered render x --width "")"
 same "moid widths from 72" "$(printf '%s\n' 72 720)" "$(offered moid x --width 72)"
+
+if [ -n "$moidview" ]; then
+  for option in $("$moidview" --help | options_in); do
+    grep -qF -- "${option//-/\\-}" "$root/man/moidview.1" ||
+      fail "moidview's manual does not mention $option"
+  done
+fi
 
 for page in "$root/man/moidview.1" "$manual"; do
   warnings=$(groff -ww -z -man "$page" 2>&1)
