@@ -239,6 +239,17 @@ TEST(MoidFromSource, AClosedPipeOrAFullDiskEndsTheRunWithAMessage) {
   const ToolRun piped = RunMoidtool("moid /dev/stdin --width 72 --body 5 <'" + path + "'");
   EXPECT_EQ(piped.code, 0) << piped.err;
   EXPECT_EQ(Split(piped.out, '\n').size(), 2u) << piped.out;
+  // So is import's: an export piped in keeps the bytes its format was told from.
+  const std::string catalogue = dir.Path("E.DAT");
+  const ToolRun imported = RunMoidtool("import /dev/stdin -o '" + catalogue + "' <'" +
+                                       std::string(MOID_SOURCE_DIR) +
+                                       "/tests/sources/data/sbdb-sample.csv'");
+  EXPECT_EQ(imported.code, 0) << imported.err;
+  EXPECT_NE(imported.out.find("wrote 5 bodies"), std::string::npos) << imported.out;
+  const ToolRun zero = RunMoidtool("import /dev/zero -o '" + catalogue + "'");
+  EXPECT_EQ(zero.code, 1);
+  EXPECT_EQ(zero.err, "moidtool import: /dev/zero (a character device): holds NUL bytes: it is "
+                      "not a text file\n");
 }
 #endif
 
