@@ -14,33 +14,107 @@
 namespace moid {
 namespace {
 
-void ReadElements(FieldScanner& scanner, ElementRecord& record) {
-  record.inclination = scanner.ReadNumber();
-  record.perihelionArgument = scanner.ReadNumber();
-  record.ascendingNode = scanner.ReadNumber();
-  record.semiMajorAxis = scanner.ReadNumber();
-  record.meanAnomaly = scanner.ReadNumber();
+const char* IssueText(FieldIssue issue) {
+  switch (issue) {
+    case FieldIssue::None: break;
+    case FieldIssue::Missing:
+      return "the data ends before this field: it and the rest of the record read as 0 or "
+             "no text";
+    case FieldIssue::Empty: return "empty: read as 0 or no text";
+    case FieldIssue::NotANumber: return "not a number: read as 0";
+    case FieldIssue::Cut:
+      return "a number longer than 255 characters: cut there, the rest read as the next field";
+    case FieldIssue::UnclosedQuote: return "the quote is not closed: the name runs to the end";
+    case FieldIssue::TextAfterQuote:
+      return "text after the closing quote: read as the next field";
+  }
+  return "";
 }
+
+// Reads one record's fields and keeps what the scanner tolerated in them, to be reported
+// once the record turns out to be more than trailing matter.
+class RecordFields {
+ public:
+  RecordFields(FieldScanner& scanner, int position) : scanner_(scanner), position_(position) {}
+
+  double Number(const char* field) {
+    const double value = scanner_.ReadNumber();
+    Note(field);
+    return value;
+  }
+  std::string Text(const char* field) {
+    std::string value = scanner_.ReadText();
+    Note(field);
+    return value;
+  }
+  void Elements(ElementRecord& record) {
+    record.inclination = Number("inclination");
+    record.perihelionArgument = Number("perihelionArgument");
+    record.ascendingNode = Number("ascendingNode");
+    record.semiMajorAxis = Number("semiMajorAxis");
+    record.meanAnomaly = Number("meanAnomaly");
+  }
+  void Report(CatalogReadReport& report) {
+    for (ReadNote& note : notes_) {
+      ++report.noteCount;
+      if (static_cast<int>(report.notes.size()) < MAX_LISTED_NOTES) {
+        report.notes.push_back(std::move(note));
+      }
+    }
+    notes_.clear();
+  }
+
+ private:
+  void Note(const char* field) {
+    const FieldIssue issue = scanner_.LastIssue();
+    if (issue == FieldIssue::None || (issue == FieldIssue::Missing && missing_)) return;
+    missing_ = issue == FieldIssue::Missing;  // said once for the rest of the record
+    notes_.push_back({position_, field, IssueText(issue)});
+  }
+
+  FieldScanner& scanner_;
+  int position_;
+  bool missing_ = false;
+  std::vector<ReadNote> notes_;
+};
 
 // Record 0: epoch, six elements, an integer tag and the name, read without looking for the end.
 void ReadReferenceRecord(FieldScanner& scanner, BodyCatalog& catalog,
                          CatalogReadReport& report) {
-  catalog.epoch = scanner.ReadNumber();
+  RecordFields fields(scanner, 0);
+  catalog.epoch = fields.Number("epoch");
   ElementRecord& reference = catalog.reference;
-  reference.eccentricity = scanner.ReadNumber();
-  ReadElements(scanner, reference);
-  report.referenceTag = std::nearbyint(scanner.ReadNumber());
-  reference.name = scanner.ReadText();
+  reference.eccentricity = fields.Number("eccentricity");
+  fields.Elements(reference);
+  report.referenceTag = std::nearbyint(fields.Number("field 8"));
+  reference.name = fields.Text("name");
+  fields.Report(report);
   report.referenceProblem = std::isfinite(catalog.epoch)
                                 ? UndrawableReason(reference)
                                 : std::string("the epoch is not a finite number");
 }
 
-void NoteSkipped(CatalogReadReport& report, int position, std::string reason,
-                 ElementRecord& record) {
-  ++report.skippedCount;
-  if (static_cast<int>(report.skipped.size()) < MAX_LISTED_SKIPS) {
-    report.skipped.push_back({position, std::move(reason), std::move(record.name)});
+void NoteSkipped(std::vector<SkippedRecord>& list, int& count, int position, std::string reason,
+                 std::string name) {
+  ++count;
+  if (static_cast<int>(list.size()) < MAX_LISTED_SKIPS) {
+    list.push_back({position, std::move(reason), std::move(name)});
+  }
+}
+
+// The records after the last slot: only their positions and names are kept, so that a
+// body asked for by name can be told to be among them.
+void NoteUnreadRecords(FieldScanner& scanner, int position, std::string firstName,
+                       CatalogReadReport& report) {
+  const std::string reason = "beyond the " + std::to_string(CATALOG_LAST_INDEX + 1) +
+                             " bodies a catalogue holds: not read";
+  NoteSkipped(report.unread, report.unreadCount, position, reason, std::move(firstName));
+  while (!scanner.AtEnd() && position < INT_MAX) {
+    ++position;
+    scanner.ReadNumber();
+    if (scanner.AtEnd()) break;
+    for (int field = 0; field < 5; ++field) scanner.ReadNumber();
+    NoteSkipped(report.unread, report.unreadCount, position, reason, scanner.ReadText());
   }
 }
 
@@ -56,23 +130,43 @@ void ReadBodyRecords(FieldScanner& scanner, BodyCatalog& catalog, CatalogReadRep
       break;
     }
     ++position;
-    record.eccentricity = scanner.ReadNumber();
+    RecordFields fields(scanner, position);
+    record.eccentricity = fields.Number("eccentricity");
     if (scanner.AtEnd()) break;
-    ReadElements(scanner, record);
-    record.name = scanner.ReadText();
+    fields.Elements(record);
+    record.name = fields.Text("name");
+    fields.Report(report);
     std::string reason = UndrawableReason(record);
     if (!reason.empty()) {
-      NoteSkipped(report, position, std::move(reason), record);
+      NoteSkipped(report.skipped, report.skippedCount, position, std::move(reason),
+                  std::move(record.name));
       continue;
     }
     if (catalog.lastIndex == CATALOG_LAST_INDEX) {
       report.truncated = true;
       report.firstUnreadPosition = position;
+      NoteUnreadRecords(scanner, position, std::move(record.name), report);
       break;
     }
     catalog.bodies[static_cast<std::size_t>(++catalog.lastIndex)] = std::move(record);
     record = ElementRecord{};
   }
+  report.lastPosition = position;
+}
+
+// A UTF-8 byte-order mark, as Windows editors write one, is not part of the first field.
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  constexpr std::string_view BOM = "\xEF\xBB\xBF";
+  return bytes.substr(0, BOM.size()) == BOM ? bytes.substr(BOM.size()) : bytes;
+}
+
+void NoteEndMark(const FieldScanner& scanner, CatalogReadReport& report) {
+  const std::size_t ignored = scanner.IgnoredBytesAfterEndMark();
+  if (ignored == 0) return;
+  ++report.noteCount;
+  report.notes.push_back({report.lastPosition, "",
+                          "a 0x1A byte ends the data after this record; " +
+                              std::to_string(ignored) + " bytes of text after it are not read"});
 }
 
 }  // namespace
@@ -92,9 +186,10 @@ void ClearCatalog(BodyCatalog& catalog) {
 CatalogReadReport ParseCatalog(std::string_view bytes, BodyCatalog& catalog) {
   CatalogReadReport report;
   ClearCatalog(catalog);
-  FieldScanner scanner(bytes);
+  FieldScanner scanner(WithoutByteOrderMark(bytes));
   ReadReferenceRecord(scanner, catalog, report);
   ReadBodyRecords(scanner, catalog, report);
+  NoteEndMark(scanner, report);
   return report;
 }
 

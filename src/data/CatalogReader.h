@@ -14,6 +14,13 @@ struct SkippedRecord {
   std::string name;    // the record's name as read (Windows-1252 bytes)
 };
 
+// Something the reader tolerated in a field without a word: the value stays as read.
+struct ReadNote {
+  int position = 0;   // the record: 0 for the reference record, else as in SkippedRecord
+  std::string field;  // "eccentricity", ..., "name"; empty for the data as a whole
+  std::string what;   // plain English, e.g. "not a number: read as 0"
+};
+
 // What the reader could not use. An empty report means every record took its slot.
 struct CatalogReadReport {
   // The first MAX_LISTED_SKIPS skipped records, in file order; skippedCount counts all of them.
@@ -22,6 +29,13 @@ struct CatalogReadReport {
   // Every slot was filled and a further drawable body record followed: reading stopped there.
   bool truncated = false;
   int firstUnreadPosition = 0;  // position of that record when truncated
+  // The records from there on (the first MAX_LISTED_SKIPS; unreadCount counts all).
+  std::vector<SkippedRecord> unread;
+  int unreadCount = 0;
+  // What was tolerated in the fields (the first MAX_LISTED_NOTES; noteCount counts all).
+  std::vector<ReadNote> notes;
+  int noteCount = 0;
+  int lastPosition = 0;  // position of the last body record met
   // The path could not be opened or read (missing, a directory, a FIFO, no permission): the
   // catalogue is left cleared, and unreadableReason says why ("it is a FIFO, not a file").
   bool unreadable = false;
@@ -34,6 +48,7 @@ struct CatalogReadReport {
 };
 
 constexpr int MAX_LISTED_SKIPS = 10000;
+constexpr int MAX_LISTED_NOTES = 10000;
 
 // Replaces `catalog` with the catalogue in the file at `path` (its last component found
 // regardless of letter case). One sequential pass; never writes past slot CATALOG_LAST_INDEX.

@@ -174,4 +174,9 @@ double LeadingDecimalValue(std::string_view text) {
   return ConvertNormalised(parts, copy.data(), last);
 }
 
+bool BeginsWithNumber(std::string_view text) {
+  DecimalParts parts;
+  return SplitDecimal(text, parts);
+}
+
 }  // namespace moid

@@ -10,4 +10,7 @@ namespace moid {
 // a magnitude beyond the double range gives an infinity, one below it zero.
 double LeadingDecimalValue(std::string_view text);
 
+// True when `text` begins with a number as LeadingDecimalValue reads one.
+bool BeginsWithNumber(std::string_view text);
+
 }  // namespace moid

@@ -21,9 +21,20 @@ std::string_view DataBeforeEndMark(std::string_view bytes) {
   return mark == std::string_view::npos ? bytes : bytes.substr(0, mark);
 }
 
+std::size_t CountIgnoredAfter(std::string_view bytes, std::size_t from) {
+  std::size_t count = 0;
+  for (std::size_t i = from; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c != BLANK && c != TAB && c != CR && c != LF && c != END_OF_DATA) ++count;
+  }
+  return count;
+}
+
 }  // namespace
 
-FieldScanner::FieldScanner(std::string_view bytes) : data_(DataBeforeEndMark(bytes)) {}
+FieldScanner::FieldScanner(std::string_view bytes) : data_(DataBeforeEndMark(bytes)) {
+  if (data_.size() < bytes.size()) ignoredAfterMark_ = CountIgnoredAfter(bytes, data_.size());
+}
 
 bool FieldScanner::IsBareLineFeed(std::size_t at) const {
   return data_[at] == LF && (at == 0 || data_[at - 1] != CR);
@@ -54,25 +65,48 @@ void FieldScanner::ConsumeSeparator() {
 }
 
 double FieldScanner::ReadNumber() {
+  issue_ = FieldIssue::None;
   SkipBlanks();
-  if (AtEnd()) return 0;
+  if (AtEnd()) {
+    issue_ = FieldIssue::Missing;
+    return 0;
+  }
   std::array<char, MAX_NUMBER_BYTES> text;
   std::size_t length = 0;
-  while (pos_ < data_.size() && length < MAX_NUMBER_BYTES) {
+  bool ended = false;
+  while (pos_ < data_.size()) {
     const char c = data_[pos_];
-    if (c == COMMA || c == BLANK || c == CR || IsBareLineFeed(pos_)) break;
+    if (c == COMMA || c == BLANK || c == CR || IsBareLineFeed(pos_)) {
+      ended = true;
+      break;
+    }
+    if (length == MAX_NUMBER_BYTES) break;
     ++pos_;
     if (c != TAB && c != LF) text[length++] = c;
   }
   if (!AtEnd()) ConsumeSeparator();
-  return LeadingDecimalValue(std::string_view(text.data(), length));
+  const std::string_view number(text.data(), length);
+  if (!ended && !AtEnd()) {
+    issue_ = FieldIssue::Cut;
+  } else if (length == 0) {
+    issue_ = FieldIssue::Empty;
+  } else if (!BeginsWithNumber(number)) {
+    issue_ = FieldIssue::NotANumber;
+  }
+  return LeadingDecimalValue(number);
 }
 
 std::string FieldScanner::ReadText() {
+  issue_ = FieldIssue::None;
   SkipBlanks();
-  if (AtEnd()) return {};
+  if (AtEnd()) {
+    issue_ = FieldIssue::Missing;
+    return {};
+  }
   if (data_[pos_] == QUOTE) return ReadQuotedText();
-  return ReadPlainText();
+  std::string value = ReadPlainText();
+  if (value.empty()) issue_ = FieldIssue::Empty;
+  return value;
 }
 
 std::string FieldScanner::ReadQuotedText() {
@@ -80,10 +114,15 @@ std::string FieldScanner::ReadQuotedText() {
   const std::size_t close = data_.find(QUOTE, start);
   if (close == std::string_view::npos) {
     pos_ = data_.size();
+    issue_ = FieldIssue::UnclosedQuote;
     return std::string(data_.substr(start));
   }
   pos_ = close + 1;
   ConsumeSeparator();
+  // After the separator the next field begins; anything else still on this field is text
+  // after the closing quote.
+  const char last = data_[pos_ - 1];
+  if (!AtEnd() && last != COMMA && last != CR && last != LF) issue_ = FieldIssue::TextAfterQuote;
   return std::string(data_.substr(start, close - start));
 }
 

@@ -47,9 +47,16 @@ void WriteProblems(std::ostream& err, const CatalogReadReport& report) {
   }
   const int unlisted = report.skippedCount - static_cast<int>(report.skipped.size());
   if (unlisted > 0) err << "... and " << unlisted << " more skipped records\n";
+  for (const ReadNote& note : report.notes) {
+    err << "record " << note.position << (note.field.empty() ? "" : " " + note.field) << ": "
+        << note.what << '\n';
+  }
+  const int unlistedNotes = report.noteCount - static_cast<int>(report.notes.size());
+  if (unlistedNotes > 0) err << "... and " << unlistedNotes << " more such fields\n";
   if (report.truncated) {
     err << "record " << report.firstUnreadPosition << " and after: not read: the catalogue holds "
-        << "at most " << CATALOG_LAST_INDEX + 1 << " bodies\n";
+        << "at most " << CATALOG_LAST_INDEX + 1 << " bodies (" << report.unreadCount
+        << " records not read)\n";
   }
 }
 

@@ -47,7 +47,65 @@ TEST(CatalogCommand, EmptyCatalogueAndReferenceProblems) {
   const CommandRun run = RunCatalog({path});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out, "# epoch 0\n# reference\t0\t0\t0\t0\t0\t0\t\"\"\n" + HEADER);
-  EXPECT_EQ(run.err, "reference record: semi-major axis 0 AU is not positive\n");
+  EXPECT_EQ(run.err,
+            "reference record: semi-major axis 0 AU is not positive\n"
+            "record 0 epoch: the data ends before this field: it and the rest of the record "
+            "read as 0 or no text\n");
+}
+
+// What the reader tolerates without a word is reported on standard error, each with its
+// record and field; the catalogue is read as before.
+TEST(CatalogCommand, ToleratedFieldsAreReportedWithTheirRecord) {
+  const std::string earth = "2460000.5,0.0167,0,102.9,0,1.0000010178,357.5,0,Earth\r\n";
+  const std::string tail = "0.2,1,2,3,1.5,5,Last\r\n";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"0.1,,2,3,1.5,5,First\r\n", "record 1 inclination: empty: read as 0 or no text\n"},
+      {"0.1,abc,2,3,1.5,5,First\r\n", "record 1 inclination: not a number: read as 0\n"},
+      {"0.1,1,2,3,1.5,5,\r\n", "record 1 name: empty: read as 0 or no text\n"},
+      {"0.1,1,2,3,1.5," + std::string(300, '1') + "\r\n",
+       "record 1 meanAnomaly: a number longer than 255 characters: cut there, the rest read as "
+       "the next field\n"},
+      // "x" starts the next record, which shifts every field after it by two
+      {"0.1,1,2,3,1.5,5,\"Quoted\"x,\r\n",
+       "record 3 \"\": skipped: eccentricity 5 is not below 1 (not an ellipse)\n"
+       "record 1 name: text after the closing quote: read as the next field\n"
+       "record 2 eccentricity: not a number: read as 0\n"
+       "record 2 inclination: empty: read as 0 or no text\n"
+       "record 3 inclination: not a number: read as 0\n"
+       "record 3 perihelionArgument: the data ends before this field: it and the rest of the "
+       "record read as 0 or no text\n"},
+  };
+  for (const auto& [record, said] : cases) {
+    testing::TempDirectory dir;
+    const CommandRun run = RunCatalog({dir.WriteFile("c.dat", earth + record + tail)});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, said) << record;
+  }
+  testing::TempDirectory dir;
+  CommandRun run = RunCatalog({dir.WriteFile("q.dat", earth + tail + "0.1,1,2,3,1.5,5,\"Open")});
+  EXPECT_EQ(run.err, "record 2 name: the quote is not closed: the name runs to the end\n");
+  EXPECT_NE(run.out.find("\n1\t0.1\t1\t2\t3\t1.5\t5\t\"Open\"\n"), std::string::npos);
+  run = RunCatalog({dir.WriteFile("m.dat", earth + tail + "0.1,1,2")});
+  EXPECT_EQ(run.err,
+            "record 2 \"\": skipped: semi-major axis 0 AU is not positive\n"
+            "record 2 ascendingNode: the data ends before this field: it and the rest of the "
+            "record read as 0 or no text\n");
+  run = RunCatalog({dir.WriteFile("z.dat", earth + tail + "\x1A" + "0.1,1,2,3,1.5,5,Hidden\r\n")});
+  EXPECT_EQ(run.err,
+            "record 1: a 0x1A byte ends the data after this record; 22 bytes of text after it "
+            "are not read\n");
+  EXPECT_EQ(run.out.find("Hidden"), std::string::npos);
+  // A 0x1A byte at the very end, as DOS editors leave one, is no news.
+  EXPECT_EQ(RunCatalog({dir.WriteFile("d.dat", earth + tail + "\x1A")}).err, "");
+}
+
+TEST(CatalogCommand, AByteOrderMarkIsNotPartOfTheEpoch) {
+  testing::TempDirectory dir;
+  const CommandRun run = RunCatalog({dir.WriteFile(
+      "bom.dat", "\xEF\xBB\xBF" "2460000.5,0.0167,0,102.9,0,1.0000010178,357.5,0,Earth\r\n")});
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out.rfind("# epoch 2460000.5\n", 0), 0u) << run.out;
+  EXPECT_EQ(run.err, "");
 }
 
 TEST(CatalogCommand, TooManyBodies) {
@@ -58,7 +116,9 @@ TEST(CatalogCommand, TooManyBodies) {
   EXPECT_EQ(run.code, 0);
   EXPECT_NE(run.out.find("\n25000\t0.1\t1\t2\t3\t4\t5\t\"B\"\n"), std::string::npos);
   EXPECT_EQ(run.out.find("\n25001\t"), std::string::npos);
-  EXPECT_EQ(run.err, "record 25002 and after: not read: the catalogue holds at most 25001 bodies\n");
+  EXPECT_EQ(run.err,
+            "record 25002 and after: not read: the catalogue holds at most 25001 bodies (2 "
+            "records not read)\n");
 }
 
 TEST(CatalogCommand, MissingOrUnreadableFileExitsWithOne) {
