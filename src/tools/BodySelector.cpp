@@ -72,7 +72,41 @@ BodySelection Ambiguous(const std::string& selector, const std::vector<int>& slo
           true};
 }
 
-BodySelection SelectByName(const BodyCatalog& catalog, const std::string& selector) {
+// The first record of `records` whose name, trimmed, is the trimmed selector, else the first
+// whose name contains it without regard to case; null when none does.
+const SkippedRecord* FindRecord(const std::vector<SkippedRecord>& records,
+                                const std::string& wanted) {
+  for (const SkippedRecord& r : records)
+    if (TrimBlanks(Windows1252ToUtf8(r.name)) == wanted) return &r;
+  const std::string lowered = AsciiLower(wanted);
+  for (const SkippedRecord& r : records)
+    if (AsciiLower(TrimBlanks(Windows1252ToUtf8(r.name))).find(lowered) != std::string::npos)
+      return &r;
+  return nullptr;
+}
+
+// Why a name that matches no slot has none, when the reader's report knows; "" otherwise.
+std::string WhyNotInTheCatalogue(const CatalogReadReport& report, const std::string& wanted) {
+  if (const SkippedRecord* r = FindRecord(report.skipped, wanted)) {
+    return "\"" + TrimBlanks(Windows1252ToUtf8(r->name)) + "\" (record " +
+           std::to_string(r->position) + " of the file) was skipped when it was read: " +
+           r->reason;
+  }
+  if (const SkippedRecord* r = FindRecord(report.unread, wanted)) {
+    return "\"" + TrimBlanks(Windows1252ToUtf8(r->name)) + "\" (record " +
+           std::to_string(r->position) + " of the file) lies " + r->reason;
+  }
+  if (report.unreadCount > static_cast<int>(report.unread.size())) {
+    return "no body read is named \"" + wanted + "\", and " +
+           std::to_string(report.unreadCount) + " records from record " +
+           std::to_string(report.firstUnreadPosition) + " on were not read: the catalogue holds " +
+           "at most " + std::to_string(CATALOG_LAST_INDEX + 1) + " bodies";
+  }
+  return "";
+}
+
+BodySelection SelectByName(const BodyCatalog& catalog, const std::string& selector,
+                           const CatalogReadReport* report) {
   const std::vector<std::string> names = DisplayNames(catalog);
   const std::string wanted = TrimBlanks(selector);
   std::vector<int> exact;
@@ -87,6 +121,9 @@ BodySelection SelectByName(const BodyCatalog& catalog, const std::string& select
       matches.push_back(static_cast<int>(i));
   if (matches.size() == 1) return Chosen(matches[0]);
   if (matches.size() > 1) return Ambiguous(selector, matches, names);
+  if (report != nullptr) {
+    if (std::string why = WhyNotInTheCatalogue(*report, wanted); !why.empty()) return Failed(why);
+  }
   const std::vector<int> near = NearestNames(names, lowered);
   std::string error = "no body is named \"" + selector + "\"";
   if (!near.empty()) error += "; names that begin alike:" + ListCandidates(near, names);
@@ -95,8 +132,16 @@ BodySelection SelectByName(const BodyCatalog& catalog, const std::string& select
 
 }  // namespace
 
-BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector) {
-  if (catalog.lastIndex < 0) return Failed("the catalogue holds no bodies");
+BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector,
+                         const CatalogReadReport* report) {
+  if (catalog.lastIndex < 0) {
+    const std::string wanted = TrimBlanks(selector);
+    if (report != nullptr && !IsSlotNumber(selector) && !wanted.empty()) {
+      if (std::string why = WhyNotInTheCatalogue(*report, wanted); !why.empty())
+        return Failed(why);
+    }
+    return Failed("the catalogue holds no bodies");
+  }
   if (IsSlotNumber(selector)) {
     const int index = std::stoi(selector);
     if (index <= catalog.lastIndex) return Chosen(index);
@@ -104,7 +149,7 @@ BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector
                   std::to_string(catalog.lastIndex));
   }
   if (TrimBlanks(selector).empty()) return Failed("an empty body name names no body");
-  return SelectByName(catalog, selector);
+  return SelectByName(catalog, selector, report);
 }
 
 }  // namespace moid::tools

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "data/CatalogReader.h"
 #include "data/ElementRecord.h"
 
 // Which body of a catalogue a command-line selector names.
@@ -16,6 +17,9 @@ struct BodySelection {
 // trimmed, equals the trimmed selector, else the one body whose name contains the selector
 // without regard to letter case. No match is an error that suggests names; several are an
 // ambiguous error that lists them with their slots. Names are compared as UTF-8.
-BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector);
+// With the reader's report, a name that matches no slot but a record the reader skipped or
+// left unread (beyond the last slot) is told as such.
+BodySelection SelectBody(const BodyCatalog& catalog, const std::string& selector,
+                         const CatalogReadReport* report = nullptr);
 
 }  // namespace moid::tools

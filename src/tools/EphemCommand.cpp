@@ -132,9 +132,10 @@ int RunEphemCommand(const std::vector<std::string>& args, std::ostream& out, std
   if (const std::string problem = ParseEphemOptions(scanned, o); !problem.empty()) {
     return BadUsage(err, "ephem", problem, EPHEM_USAGE);
   }
-  const std::unique_ptr<BodyCatalog> catalog = LoadOrbitCatalog("ephem", o.file, err);
+  CatalogReadReport report;
+  const std::unique_ptr<BodyCatalog> catalog = LoadOrbitCatalog("ephem", o.file, err, &report);
   if (!catalog) return 1;
-  const BodySelection chosen = SelectBody(*catalog, o.body);
+  const BodySelection chosen = SelectBody(*catalog, o.body, &report);
   if (chosen.index < 0) {
     err << "moidtool ephem: " << chosen.error << '\n';
     return chosen.ambiguous ? 2 : 1;

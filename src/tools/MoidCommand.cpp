@@ -56,11 +56,12 @@ std::vector<ViewerMoid> ComputeAll(const BodyCatalog& catalog,
 
 // ELEMENTS.DAT: every body (or the one chosen) against record 0.
 int MoidFromCatalogue(const MoidOptions& o, std::ostream& out, std::ostream& err) {
-  const std::unique_ptr<BodyCatalog> catalog = LoadOrbitCatalog("moid", o.file, err);
+  CatalogReadReport report;
+  const std::unique_ptr<BodyCatalog> catalog = LoadOrbitCatalog("moid", o.file, err, &report);
   if (!catalog) return 1;
   std::vector<int> slots;
   if (o.haveBody) {
-    const BodySelection chosen = SelectBody(*catalog, o.body);
+    const BodySelection chosen = SelectBody(*catalog, o.body, &report);
     if (chosen.index < 0) {
       err << "moidtool moid: " << chosen.error << '\n';
       return chosen.ambiguous ? 2 : 1;

@@ -12,13 +12,13 @@
 namespace moid::tools {
 
 std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const std::string& path,
-                                              std::ostream& err) {
+                                              std::ostream& err, CatalogReadReport* reportOut) {
   if (!PathExists(path)) {
     err << "moidtool " << command << ": " << path << ": no such file\n";
     return nullptr;
   }
   auto catalog = std::make_unique<BodyCatalog>();
-  const CatalogReadReport report = ReadCatalog(path, *catalog);
+  CatalogReadReport report = ReadCatalog(path, *catalog);
   if (report.unreadable) {
     err << "moidtool " << command << ": " << path << ": cannot be read: " << WhyUnreadable(path)
         << '\n';
@@ -29,6 +29,7 @@ std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const 
         << UnusableReferenceText(report.referenceProblem) << '\n';
     return nullptr;
   }
+  if (reportOut != nullptr) *reportOut = std::move(report);
   return catalog;
 }
 

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "data/CatalogReader.h"
 #include "data/ElementRecord.h"
 
 // What moidtool's moid and ephem commands share: reading the catalogue they work on,
@@ -11,8 +12,10 @@
 namespace moid::tools {
 
 // The catalogue of FILE, or nothing after saying why on `err` (prefixed with the command).
+// `report`, when given, receives what the reader made of the file.
 std::unique_ptr<BodyCatalog> LoadOrbitCatalog(const std::string& command, const std::string& path,
-                                              std::ostream& err);
+                                              std::ostream& err,
+                                              CatalogReadReport* report = nullptr);
 
 // Why the catalogue at `path` (its last component in any case) cannot be read, for a message:
 // "it is a directory", "it is a FIFO, not a file", "Permission denied".

@@ -189,7 +189,7 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
         << UnusableReferenceText(report.referenceProblem) << '\n';
     return 1;
   }
-  const BodySelection selection = SelectBody(*catalog, o.body);
+  const BodySelection selection = SelectBody(*catalog, o.body, &report);
   if (selection.index < 0) {
     err << "moidtool render: " << selection.error << '\n';
     return selection.ambiguous ? 2 : 1;

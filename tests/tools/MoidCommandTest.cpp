@@ -160,6 +160,37 @@ TEST(MoidCommand, ANameOfSeveralBodiesIsExitCodeTwo) {
   EXPECT_NEAR(std::stod(Split(Split(run.out, '\n')[1], '\t')[2]), 0.25, 1e-9) << run.out;
 }
 
+// A name the catalogue has no slot for, because the reader skipped or never reached its
+// record, is told as such.
+TEST(MoidCommand, ASkippedOrUnreadBodyIsToldAsSuch) {
+  testing::TempDirectory dir;
+  const std::string path = dir.WriteFile("ELEMENTS.DAT", CATALOG);
+  CommandRun run = RunMoid({path, "--body", "Hyperbolic"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err,
+            "moidtool moid: \"Hyperbolic\" (record 3 of the file) was skipped when it was read: "
+            "eccentricity 1.5 is not below 1 (not an ellipse)\n");
+  run = RunMoid({path, "--body", "hyperb"});
+  EXPECT_NE(run.err.find("(record 3 of the file) was skipped"), std::string::npos) << run.err;
+
+  std::string big = "2459800.5,0.0,0.0,0.0,0.0,1.0,0.0,0,Earth\r\n";
+  for (int i = 0; i < 25001; ++i) big += "0.1,1,2,3,1.5,5,B" + std::to_string(i) + "\r\n";
+  big += "0.1,1,2,3,1.5,5,Beyond the end\r\n";
+  const std::string bigPath = dir.WriteFile("BIG.DAT", big);
+  run = RunMoid({bigPath, "--body", "Beyond the end"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err,
+            "moidtool moid: \"Beyond the end\" (record 25002 of the file) lies beyond the 25001 "
+            "bodies a catalogue holds: not read\n");
+  const CommandRun ephem = RunCommand(RunEphemCommand, {bigPath, "--body", "Beyond the end",
+                                                        "--start", "2459800.5", "--days", "1"});
+  EXPECT_EQ(ephem.code, 1);
+  EXPECT_NE(ephem.err.find("(record 25002 of the file) lies beyond the 25001"), std::string::npos)
+      << ephem.err;
+  run = RunMoid({path, "--body", "Nowhere"});  // truly unknown: as before
+  EXPECT_EQ(run.err, "moidtool moid: no body is named \"Nowhere\"\n");
+}
+
 TEST(MoidCommand, ACatalogueWithoutBodiesGivesTheHeaderOnly) {
   testing::TempDirectory dir;
   const std::string path = dir.WriteFile("ELEMENTS.DAT", "2459800.5,0.0,0.0,0.0,0.0,1.0,0.0,0,Earth\r\n");
