@@ -88,15 +88,11 @@ int MoidFromCatalogue(const MoidOptions& o, std::ostream& out, std::ostream& err
 }  // namespace
 
 int RunMoidCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const ScannedArguments scanned = ScanArguments(args, MoidOptionSpecs());
+  if (scanned.help) return ShowHelp(out, MOID_USAGE);
   MoidOptions o;
-  const MoidParse parsed = ParseMoidOptions(args, o, err);
-  if (parsed == MoidParse::Help) {
-    out << MOID_USAGE;
-    return 0;
-  }
-  if (parsed == MoidParse::Bad) {
-    err << MOID_USAGE;
-    return 2;
+  if (const std::string problem = ParseMoidOptions(scanned, o); !problem.empty()) {
+    return BadUsage(err, "moid", problem, MOID_USAGE);
   }
   if (!PathExists(o.file)) return MoidFromCatalogue(o, out, err);  // says it is missing
   sources::SourceInput source(o.file);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <thread>
 
+#include "tools/ArgumentScanner.h"
 #include "tools/OrbitCommandSupport.h"
 
 namespace moid::tools {
@@ -26,12 +27,10 @@ const char* const MOID_USAGE =
 namespace {
 
 constexpr int MAX_THREADS = 256;
-constexpr const char* PREFIX = "moidtool moid: ";
 
-bool TakesValue(const std::string& option) {
-  return option == "--width" || option == "--body" || option == "--format" ||
-         option == "--max-moid" || option == "--threads";
-}
+const std::vector<OptionSpec> MOID_OPTIONS = {{"--width", true},    {"--body", true},
+                                               {"--format", true},   {"--max-moid", true},
+                                               {"--threads", true}};
 
 std::optional<int> ThreadCount(const std::string& text) {
   int value = 0;
@@ -71,33 +70,19 @@ std::string TakeValue(const std::string& option, const std::string& value, MoidO
 
 }  // namespace
 
-MoidParse ParseMoidOptions(const std::vector<std::string>& args, MoidOptions& o,
-                           std::ostream& err) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") return MoidParse::Help;
-    std::string complaint;
-    if (TakesValue(a)) {
-      complaint = i + 1 < args.size() ? TakeValue(a, args[i + 1], o) : a + " needs a value";
-      ++i;
-    } else if (a.size() > 1 && a[0] == '-') {
-      complaint = "unknown option \"" + a + "\"";
-    } else if (o.file.empty()) {
-      o.file = a;
-    } else {
-      complaint = "one FILE only";
-    }
-    if (!complaint.empty()) {
-      err << PREFIX << complaint << '\n';
-      return MoidParse::Bad;
+std::string ParseMoidOptions(const ScannedArguments& scanned, MoidOptions& o) {
+  if (!scanned.error.empty()) return scanned.error;
+  for (const ScannedOption& option : scanned.options) {
+    if (std::string problem = TakeValue(option.name, option.value, o); !problem.empty()) {
+      return problem;
     }
   }
-  if (o.file.empty()) {
-    err << PREFIX << "FILE is needed\n";
-    return MoidParse::Bad;
-  }
-  return MoidParse::Ok;
+  std::string problem;
+  o.file = SingleOperand(scanned, problem);
+  return problem;
 }
+
+const std::vector<OptionSpec>& MoidOptionSpecs() { return MOID_OPTIONS; }
 
 int ThreadsToUse(const MoidOptions& o) {
   if (o.threads > 0) return o.threads;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sources/SourceFormat.h"
+#include "tools/ArgumentScanner.h"
 
 // The command line of moidtool moid.
 namespace moid::tools {
@@ -21,11 +22,10 @@ struct MoidOptions {
   int threads = 0;                  // 0: one per processor
 };
 
-enum class MoidParse { Ok, Help, Bad };
+// The options given by `scanned`; the problem with them, or empty.
+std::string ParseMoidOptions(const ScannedArguments& scanned, MoidOptions& o);
 
-// Reads `args` into `o`; for Bad, says why on `err`.
-MoidParse ParseMoidOptions(const std::vector<std::string>& args, MoidOptions& o,
-                           std::ostream& err);
+const std::vector<OptionSpec>& MoidOptionSpecs();
 
 // The number of threads to compute on: the option's, else one per processor.
 int ThreadsToUse(const MoidOptions& o);
