@@ -13,7 +13,7 @@
 #include "tools/Commands.h"
 #include "tools/ImportEarth.h"
 #include "tools/ImportOptions.h"
-#include "tools/ImportProgress.h"
+#include "tools/ProgressLine.h"
 #include "tools/ImportSelection.h"
 #include "tools/ImportWriter.h"
 #include "tools/ToolText.h"

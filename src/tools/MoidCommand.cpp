@@ -17,6 +17,7 @@
 #include "tools/CheckedOutput.h"
 #include "tools/Commands.h"
 #include "tools/OrbitCommandSupport.h"
+#include "tools/ProgressLine.h"
 #include "tools/MoidFromSource.h"
 #include "tools/MoidOptions.h"
 #include "tools/MoidRows.h"
@@ -24,34 +25,18 @@
 namespace moid::tools {
 namespace {
 
-// A progress bar on standard error, shown only on a terminal and once a second has passed.
-class ProgressDisplay {
- public:
-  explicit ProgressDisplay(std::ostream& err)
-      : err_(err), start_(std::chrono::steady_clock::now()) {}
-  void Update(int done, int total) {
-    if (std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1)) return;
-    err_ << '\r' << ProgressBarText(done, total, 40) << std::flush;
-    shown_ = true;
-  }
-  ~ProgressDisplay() {
-    if (shown_) err_ << '\r' << std::string(60, ' ') << '\r' << std::flush;
-  }
-
- private:
-  std::ostream& err_;
-  std::chrono::steady_clock::time_point start_;
-  bool shown_ = false;
-};
+// A short run shows no progress at all.
+constexpr std::chrono::seconds PROGRESS_QUIET_START{1};
 
 std::vector<ViewerMoid> ComputeAll(const BodyCatalog& catalog,
                                    const std::vector<const ElementRecord*>& bodies, int W,
                                    int threads, std::ostream& err) {
   if (!process::StandardErrorIsTerminal())
     return ComputeViewerMoids(catalog.reference, bodies, W, threads);
-  ProgressDisplay display(err);
+  ProgressLine progress(err, "", bodies.size(), ProgressLine::Form::CountBar,
+                       PROGRESS_QUIET_START);
   return ComputeViewerMoids(catalog.reference, bodies, W, threads,
-                            [&](int done, int total) { display.Update(done, total); });
+                            [&](int done, int) { progress.Update(static_cast<std::uint64_t>(done)); });
 }
 
 // ELEMENTS.DAT: every body (or the one chosen) against record 0.

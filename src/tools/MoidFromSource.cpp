@@ -7,7 +7,7 @@
 #include "platform/process/TerminalQuery.h"
 #include "sources/BodyNames.h"
 #include "tools/CheckedOutput.h"
-#include "tools/ImportProgress.h"
+#include "tools/ProgressLine.h"
 #include "tools/ImportSelection.h"
 #include "tools/MoidPipeline.h"
 #include "tools/MoidRows.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tools/ImportOptions.h"
-#include "tools/ImportProgress.h"
+#include "tools/ProgressLine.h"
 #include "sources/SourceTestSupport.h"
 
 namespace moid::tools {
