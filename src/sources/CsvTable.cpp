@@ -133,7 +133,7 @@ SourceFailure ReadCsvTable(std::istream& in, TableVisitor& visitor) {
   CsvRecord record;
   bool haveFields = false;
   int lastProgressLine = 0;
-  while (records.Next(record)) {
+  while (visitor.WantsMore() && records.Next(record)) {
     if (record.line - lastProgressLine >= PROGRESS_EVERY_LINES) {
       visitor.OnProgress(records.Lines().BytesRead());
       lastProgressLine = record.line;

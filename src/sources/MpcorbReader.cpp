@@ -145,7 +145,7 @@ SourceFailure ReadMpcorb(std::istream& in, SourceVisitor& bodies) {
   std::string line;
   std::vector<std::string> opening;  // the first lines: header, unless no line of dashes follows
   bool inHeader = true;
-  while (lines.Next(line)) {
+  while (bodies.WantsMore() && lines.Next(line)) {
     if (lines.LineNumber() % PROGRESS_EVERY_LINES == 0) bodies.OnProgress(lines.BytesRead());
     if (inHeader && IsHeaderEnd(line)) {
       opening.clear();

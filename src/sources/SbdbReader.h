@@ -20,6 +20,7 @@ class SbdbRows final : public TableVisitor {
   void OnRow(TableRow&& row) override;
   void OnProblem(SourceProblem&& problem) override { bodies_.OnProblem(std::move(problem)); }
   void OnProgress(std::uint64_t bytes) override { bodies_.OnProgress(bytes); }
+  bool WantsMore() const override { return bodies_.WantsMore(); }
 
   // Where each field stands in a row; nullopt for a field the export lacks.
   struct Columns {

@@ -40,6 +40,8 @@ class SourceVisitor {
   virtual void OnProblem(SourceProblem&& problem) = 0;
   // `bytes` of the input have been read so far.
   virtual void OnProgress(std::uint64_t bytes) { (void)bytes; }
+  // False once nothing more is wanted (the reader then stops early, without a failure).
+  virtual bool WantsMore() const { return true; }
 };
 
 // A reader's verdict on the input as a whole: empty when it could be read (perhaps with

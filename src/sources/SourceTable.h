@@ -26,6 +26,7 @@ class TableVisitor {
   virtual void OnRow(TableRow&& row) = 0;
   virtual void OnProblem(SourceProblem&& problem) = 0;
   virtual void OnProgress(std::uint64_t bytes) { (void)bytes; }
+  virtual bool WantsMore() const { return true; }
 };
 
 }  // namespace moid::sources

@@ -87,6 +87,7 @@ class MoidSourceVisitor final : public sources::SourceVisitor {
   void OnProgress(std::uint64_t bytes) override {
     if (progress_ != nullptr) progress_->Update(bytes);
   }
+  bool WantsMore() const override { return !pipeline_.OutputFailed(); }
 
   long BodiesRead() const { return bodiesRead_; }
   long Selected() const { return selected_; }

@@ -139,5 +139,24 @@ TEST(ImportMpcorb, AFileCutAnywhereKeepsTheLinesBeforeTheCut) {
   }
 }
 
+// A visitor that wants no more after its second body.
+struct TwoBodies final : SourceVisitor {
+  std::vector<SourceBody> bodies;
+  void OnBody(SourceBody&& body) override { bodies.push_back(std::move(body)); }
+  void OnProblem(SourceProblem&&) override {}
+  bool WantsMore() const override { return bodies.size() < 2; }
+};
+
+TEST(ImportMpcorb, ReadingStopsWhenNothingMoreIsWanted) {
+  const std::string text = SampleText("mpcorb-sample.dat");
+  std::istringstream in(text);
+  TwoBodies two;
+  EXPECT_EQ(ReadMpcorb(in, two), "");
+  EXPECT_EQ(two.bodies.size(), 2u);
+  RecordedSource all = ReadText(text);
+  ASSERT_GT(all.bodies.size(), 2u);
+  EXPECT_EQ(two.bodies[1].name, all.bodies[1].name);
+}
+
 }  // namespace
 }  // namespace moid::sources
