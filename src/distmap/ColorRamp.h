@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "Contract.h"
 #include "orbit/MoidSearch.h"
 #include "platform/Colour.h"
 
@@ -11,7 +12,10 @@ struct ColorGrid {
   int W = 0;
   std::vector<Colour> cells;  // (W + 1) * (W + 1), index j * (W + 1) + k
   void Resize(int w) { W = w; cells.assign(static_cast<size_t>(w + 1) * (w + 1), 0u); }
-  Colour At(int j, int k) const { return cells[static_cast<size_t>(j) * (W + 1) + k]; }
+  Colour At(int j, int k) const {
+    MOID_EXPECT(j >= 0 && j <= W && k >= 0 && k <= W, "a cell of the grid, 0..W each way");
+    return cells[static_cast<size_t>(j) * (W + 1) + k];
+  }
 };
 
 Colour RampColor(int c);

@@ -1,6 +1,9 @@
 #include "orbit/OrbitModel.h"
 
 #include <cmath>
+#include <cstddef>
+
+#include "Contract.h"
 
 namespace moid {
 
@@ -77,6 +80,12 @@ Vec3 AsteroidPointAt(const OrbitGeometry& g, double nu) {
 }
 
 void FillOrbitTable(const OrbitGeometry& g, int W, OrbitTable& table) {
+  MOID_EXPECT(W >= 2, "a width of at least 2 samples");
+  MOID_EXPECT(table.nu.size() >= static_cast<std::size_t>(W) + 1 &&
+                  table.x.size() >= static_cast<std::size_t>(W) + 1 &&
+                  table.y.size() >= static_cast<std::size_t>(W) + 1 &&
+                  table.z.size() >= static_cast<std::size_t>(W) + 1,
+              "an orbit table resized to the width (W + 1 slots)");
   const double pi = Pi();
   const double nu0 = -(g.node + g.omega);
   for (int j = 0; j < W; ++j) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "Contract.h"
 #include "platform/Bmp.h"
 #include "platform/DiscRaster.h"
 #include "platform/FontCache.h"
@@ -275,6 +276,8 @@ int Canvas::Width() const { return impl_->width; }
 int Canvas::Height() const { return impl_->height; }
 
 Colour Canvas::ShownPixel(int x, int y) const {
+  MOID_EXPECT(x >= 0 && y >= 0 && x < impl_->width && y < impl_->height,
+              "a pixel inside the area");
   if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height) return 0;
   const auto* row = reinterpret_cast<const unsigned char*>(ShownData()) +
                     static_cast<std::ptrdiff_t>(y) * ShownStride();

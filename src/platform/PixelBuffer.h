@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Contract.h"
+
 namespace moid {
 
 // A view of 32-bit pixels, row-major; `strideBytes` between rows. Writes outside the area
@@ -13,6 +15,7 @@ struct PixelBuffer {
   int strideBytes = 0;
 
   std::uint32_t* Row(int y) const {
+    MOID_EXPECT(y >= 0 && y < height, "a row inside the pixel buffer");
     return reinterpret_cast<std::uint32_t*>(reinterpret_cast<unsigned char*>(data) +
                                             static_cast<std::ptrdiff_t>(y) * strideBytes);
   }

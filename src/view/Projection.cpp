@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+
+#include "Contract.h"
 
 namespace moid {
 
@@ -59,6 +62,9 @@ int BallRadius(int ballSize, double r) {
 
 void ProjectSamples(const OrbitTable& table, int last, const ViewState& view,
                     const ProjectionTables& tables, std::vector<ProjectedSample>& out) {
+  MOID_EXPECT(last < 0 || (out.size() > static_cast<std::size_t>(last) &&
+                           table.x.size() > static_cast<std::size_t>(last)),
+              "a sample table and an output of at least last + 1 slots");
   for (int k = 0; k <= last; ++k) {
     out[k] = ProjectPoint(table.x[k], table.y[k], table.z[k], view, tables);
   }

@@ -261,3 +261,19 @@ TEST(ColourKernels, AbsurdDistancesFallBackToThePlainRules) {
 
 }  // namespace
 }  // namespace moid
+
+#if !defined(NDEBUG)
+namespace moid {
+namespace {
+
+TEST(ColorGridContractDeathTest, ACellOutsideTheGridNamesWhatWasExpected) {
+  ColorGrid colors;
+  colors.Resize(4);
+  EXPECT_EQ(colors.At(4, 4), 0u);  // the extra row and column are part of the grid
+  EXPECT_DEATH(colors.At(5, 0), "expected a cell of the grid");
+  EXPECT_DEATH(colors.At(0, -1), "expected a cell of the grid");
+}
+
+}  // namespace
+}  // namespace moid
+#endif

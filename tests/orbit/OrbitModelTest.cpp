@@ -258,5 +258,16 @@ TEST(PositionAtTime, OnePeriodLaterTheBodyIsBack) {
   EXPECT_NEAR(Norm(PositionAtTime(peri, period / 2, 0)), 1.5 * 1.3, 1e-12);
 }
 
+#if !defined(NDEBUG)
+TEST(OrbitTableContractDeathTest, ATableNotResizedToTheWidthNamesWhatWasExpected) {
+  const OrbitGeometry earth = PrepareEarthGeometry(Elements(0.0167, 0, 103, 0, 1.00000261));
+  OrbitTable table;
+  table.Resize(72);
+  FillOrbitTable(earth, 72, table);  // W + 1 slots: fine
+  EXPECT_DEATH(FillOrbitTable(earth, 144, table), "expected an orbit table resized to the width");
+  EXPECT_DEATH(FillOrbitTable(earth, 1, table), "expected a width of at least 2 samples");
+}
+#endif
+
 }  // namespace
 }  // namespace moid
