@@ -62,6 +62,7 @@ int FindBodyIndex(const BodyCatalog& catalog, const std::string& name) {
 
 void ChooseBody(Platform& platform, AppState& state) {
   const BodyCatalog& catalog = state.catalog;
+  platform.console.PresetListSelection(state.selectedIndex);  // the body last chosen
   int row = -1;
   std::string answer =
       platform.console.ConsoleListBox(3, 0, 0, "Please select one Asteroid", "Body Selection",

@@ -13,6 +13,7 @@
 #include "data/DataDirectory.h"
 #include "distmap/MapScreen.h"
 #include "view/OrbitView.h"
+#include "view/StatusLine.h"
 
 namespace moid {
 
@@ -47,7 +48,14 @@ ScreenState ReportAndLeave(Platform& platform, const std::vector<std::string>& l
   return ScreenState::Exit;
 }
 
+// The lists name the catalogue, and how many bodies it holds once it has been read.
+void ShowListStatus(Platform& platform, const AppState& state) {
+  const int bodies = state.catalogReads > 0 ? state.catalog.lastIndex + 1 : -1;
+  platform.console.SetWindowTitle(ListStatusLine(state.elementsPath, bodies));
+}
+
 ScreenState ChooseWidth(Platform& platform, AppState& state) {
+  ShowListStatus(platform, state);
   const std::string item = ChooseWindowWidth(platform, state);
   if (item.empty()) return ScreenState::Exit;
   state.windowWidth = WidthFromItem(item);
@@ -61,6 +69,8 @@ ScreenState ShowOrbitView(Platform& platform, AppState& state) {
 }
 
 ScreenState ShowDistanceMap(Platform& platform, AppState& state) {
+  const Session& session = state.session;
+  platform.console.SetWindowTitle(MapStatusLine(session.bodyName, session.moid.moidAu));
   switch (RunDistanceMap(platform, state.session, state.colorGrid, state.readout)) {
     case MapExit::ToOrbitView: return ScreenState::OrbitView;
     case MapExit::ToBodyChoice: return ScreenState::BodyChoice;
@@ -84,6 +94,7 @@ ScreenState RunState(ScreenState s, Platform& platform, AppState& state,
       // The file may have changed since the start.
       return state.catalogRefusal.empty() ? ScreenState::BodyChoice : ScreenState::UnusableData;
     case ScreenState::BodyChoice:
+      ShowListStatus(platform, state);
       ChooseBody(platform, state);
       return ScreenState::OrbitSetup;
     case ScreenState::OrbitSetup:

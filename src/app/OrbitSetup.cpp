@@ -17,6 +17,7 @@ void CopyCaptionFacts(AppState& state) {
   session.epoch = state.catalog.epoch;
   session.referenceName = state.catalog.reference.name;
   session.bodyLabel = state.bodyLabel;
+  session.bodyName = state.selectedName;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 namespace moid {
 
-std::string JulianDayToDateText(double jd) {
+CalendarDay JulianDayToCalendarDay(double jd) {
   const double z = jd + 0.5;
   const double Z = std::floor(z);
   const double F = z - Z;  // fraction of the day since midnight
@@ -23,9 +23,13 @@ std::string JulianDayToDateText(double jd) {
   const double month = E < 14 ? E - 1 : E - 13;
   const double year = month > 2 ? C - 4716 : C - 4715;
   // A fractional day shows the day it falls in, never a rounded-up one.
-  const double wholeDay = std::floor(day);
-  return FormatWithMask("####", year) + "/" + FormatWithMask("##", month) + "/" +
-         FormatWithMask("##", wholeDay);
+  return CalendarDay{year, month, std::floor(day)};
+}
+
+std::string JulianDayToDateText(double jd) {
+  const CalendarDay d = JulianDayToCalendarDay(jd);
+  return FormatWithMask("####", d.year) + "/" + FormatWithMask("##", d.month) + "/" +
+         FormatWithMask("##", d.day);
 }
 
 }  // namespace moid

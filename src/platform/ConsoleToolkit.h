@@ -42,6 +42,9 @@ class ConsoleToolkit {
                              int g, int h, int i) {
     return ConsoleListBox(a, b, c, prompt, title, items, g, h, i, nullptr);
   }
+  // The next ConsoleListBox opens with item `index` selected and in view (clamped to the
+  // items it shows); later lists open at their first item again.
+  virtual void PresetListSelection(int index) = 0;
   // "\t" and "\n" (two characters each) in the text stand for a tab and a line break.
   virtual void ConsoleMessageBox(const std::string& text, int b, const std::string& title,
                                  int d, int e) = 0;
@@ -63,6 +66,16 @@ class ConsoleToolkit {
   // True once the user closed the window (or a script ran out): every loop then leaves
   // through the exit sequence.
   virtual bool QuitRequested() const = 0;
+
+  // --- The display ----------------------------------------------------------
+  // How many pictures a second the display shows (60 when it does not say): the
+  // animation draws no faster.
+  virtual int RefreshRate() = 0;
+  // A steady clock in microseconds; only differences between readings mean anything.
+  virtual std::int64_t ClockMicros() = 0;
+  // The window's title, UTF-8 (it is the desktop's text, not part of the pictures). A
+  // title equal to the one shown changes nothing.
+  virtual void SetWindowTitle(const std::string& utf8) = 0;
 };
 
 }  // namespace moid

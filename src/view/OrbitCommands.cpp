@@ -76,6 +76,8 @@ CommandOutcome ApplyOrdinaryKey(ViewState& view, char key, double epoch) {
     case 'B':
       if (view.animating) view.timeDirection = -view.timeDirection;
       return CommandOutcome::Redraw;
+    case '[': return CommandOutcome::Slower;
+    case ']': return CommandOutcome::Faster;
     case ' ':
     case keys::ENTER: return CommandOutcome::ToDistanceMap;
     case keys::ESC: return CommandOutcome::ToExit;

@@ -18,6 +18,8 @@ enum class CommandOutcome {
   Redraw,          // a full frame
   HelpThenRedraw,  // the help box, then a full frame
   NoCommand,       // an unknown key or none: refresh, and the next frame while animating
+  Slower,          // "[": half the frames a second; otherwise as NoCommand
+  Faster,          // "]": twice the frames a second; otherwise as NoCommand
   ToDistanceMap,
   ToExit,
 };

@@ -8,6 +8,7 @@
 #include "view/OrbitView.h"
 #include "view/Projection.h"
 #include "view/SceneColours.h"
+#include "view/StatusLine.h"
 
 namespace moid {
 
@@ -189,6 +190,7 @@ void RedrawOrbitView(Platform& platform, Session& s, bool full, OrbitViewInput& 
   DrawDirectionLabels(g, s.W);
   g.PenColor(BLACK);
   g.BrushColor(BLACK);
+  platform.console.SetWindowTitle(OrbitViewStatusLine(OrbitStatusOf(s)));
   if (view.animating) {
     DrawAnimationDate(g, view.animTime);
     if (view.paused) PauseWait(platform, view, input);

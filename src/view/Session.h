@@ -15,6 +15,7 @@ struct Session {
   double epoch = 0;            // catalogue epoch, the animation's time origin
   std::string referenceName;   // record 0's name, left part of the caption
   std::string bodyLabel;       // the chosen body's label
+  std::string bodyName;        // the chosen body's name, outer blanks removed
   OrbitGeometry earth, asteroid;
   OrbitTable earthTable, asteroidTable;
   DistanceGrid grid;

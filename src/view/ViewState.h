@@ -15,6 +15,7 @@ struct ViewState {
   bool paused = false;
   int timeDirection = +1;
   double animTime = 0;        // Julian day of the animated frame
+  int framePace = 0;          // animation frames (days) a second; 0: the display's rate
 };
 
 struct ProjectedSample {

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "AppTestSupport.h"
 #include "platform/Keys.h"
 
@@ -300,6 +302,65 @@ TEST(DriverRoutes, RightButtonFromMapToAnotherBody) {
   EXPECT_EQ(run.state->session.bodyLabel, "Ganymed");
   EXPECT_EQ(run.state->catalogReads, 1);
   ExpectOrderlyExit(run);
+}
+
+TEST(DriverRoutes, BodyListFromTheMapOpensAtTheBodyLastChosen) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(99942) Apophis");
+  run.Keys({Key(' ')});
+  run.Mouse(keys::MOUSE_RIGHT);
+  run.List("(1036) Ganymed");
+  run.Keys({Key(' ')});
+  run.Mouse(keys::MOUSE_RIGHT);
+  run.List("");
+  run.Run();
+  ASSERT_EQ(run.Lists(), 4);
+  const auto& lists = run.platform.ListsShown();
+  EXPECT_EQ(lists[0].startIndex, 0);  // the width list
+  EXPECT_EQ(lists[1].startIndex, 0);  // nothing chosen yet: the first body
+  EXPECT_EQ(lists[2].startIndex, 2);  // Apophis, third in the file
+  EXPECT_EQ(lists[3].startIndex, 1);  // Ganymed
+  ExpectOrderlyExit(run);
+}
+
+// The window title in the order the screens set it (the backend passes on changes only).
+std::vector<std::string> Titles(const DriverRun& run) {
+  std::vector<std::string> titles;
+  for (const std::string& call : run.Log()) {
+    if (call.rfind("SetWindowTitle(\"", 0) == 0) titles.push_back(call.substr(16, call.size() - 18));
+  }
+  return titles;
+}
+
+TEST(DriverStatusLine, EachScreenSaysWhereTheUserIs) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(99942) Apophis");
+  run.Keys({Key(' '), Key('b'), Key(keys::ESC)});
+  run.Run();
+  const std::string dash = " \xE2\x80\x94 ";
+  const std::vector<std::string> titles = Titles(run);
+  ASSERT_EQ(titles.size(), 5u);
+  EXPECT_EQ(titles[0], "ELEMENTS.DAT" + dash + "moidview");  // not read yet
+  EXPECT_EQ(titles[1], "ELEMENTS.DAT" + dash + "3 bodies" + dash + "moidview");
+  EXPECT_EQ(titles[2], "(99942) Apophis" + dash + "moidview");
+  EXPECT_EQ(titles[3].rfind("(99942) Apophis" + dash + "distance map" + dash + "MOID ", 0), 0u) << titles[3];
+  EXPECT_EQ(titles[4], titles[2]);  // back on the orbit view
+  // The map's MOID is the one the caption gives, in AU to six places.
+  char moid[32];
+  std::snprintf(moid, sizeof moid, "MOID %.6f AU", run.state->session.moid.moidAu);
+  EXPECT_NE(titles[3].find(moid), std::string::npos) << titles[3];
+}
+
+TEST(DriverStatusLine, AnIdleScreenSetsItsTitleOnce) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.platform.Push(ScriptEvent::Idle(50));
+  run.Keys({Key('+'), Key('-'), Key(keys::ESC)});
+  run.Run();
+  EXPECT_EQ(CountPrefix(run.Log(), "SetWindowTitle(\"(433) Eros"), 1);
 }
 
 TEST(DriverRoutes, ArrowKeyFromMapToANewWidthReadsTheCatalogueAgain) {

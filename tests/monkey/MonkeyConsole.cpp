@@ -284,5 +284,9 @@ void MonkeyConsole::DiscardInput() { inner_.DiscardInput(); }
 void MonkeyConsole::SetMouseInput(bool on) { inner_.SetMouseInput(on); }
 void MonkeyConsole::Sleep(int milliseconds) { inner_.Sleep(milliseconds); }
 bool MonkeyConsole::QuitRequested() const { return inner_.QuitRequested(); }
+void MonkeyConsole::PresetListSelection(int index) { inner_.PresetListSelection(index); }
+int MonkeyConsole::RefreshRate() { return inner_.RefreshRate(); }
+std::int64_t MonkeyConsole::ClockMicros() { return inner_.ClockMicros(); }
+void MonkeyConsole::SetWindowTitle(const std::string& utf8) { inner_.SetWindowTitle(utf8); }
 
 }  // namespace moid::monkey

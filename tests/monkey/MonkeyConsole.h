@@ -58,6 +58,7 @@ class MonkeyConsole final : public ConsoleToolkit {
   std::string ConsoleListBox(int a, int b, int c, const std::string& prompt,
                              const std::string& title, const std::vector<std::string>& items, int g,
                              int h, int i, int* chosenRow) override;
+  void PresetListSelection(int index) override;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;
@@ -70,6 +71,9 @@ class MonkeyConsole final : public ConsoleToolkit {
   void SetMouseInput(bool on) override;
   void Sleep(int milliseconds) override;
   bool QuitRequested() const override;
+  int RefreshRate() override;
+  std::int64_t ClockMicros() override;
+  void SetWindowTitle(const std::string& utf8) override;
 
  private:
   bool Spend();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace moid::sdl {
 namespace {
 
@@ -44,6 +46,38 @@ TEST(ListBoxLayout, RowHitTesting) {
   EXPECT_EQ(l.RowAt(barX, l.rowsTop), -1);
   EXPECT_TRUE(l.OnScrollBar(barX, l.rowsTop));
   EXPECT_FALSE(l.OnScrollBar(x, l.rowsTop));
+}
+
+TEST(ListBoxLayout, ThumbSpansTheTrackInProportionToTheRowsShown) {
+  const ListBoxLayout l(320, 320, 8, 16, "Prompt");
+  const double track = l.pageRows * 16.0;
+  // Ten pages of rows: the thumb is a tenth of the track, at its top, then at its bottom.
+  const int count = 10 * l.pageRows;
+  const ListBoxLayout::Thumb first = l.ThumbFor(count, 0);
+  EXPECT_DOUBLE_EQ(first.height, track / 10);
+  EXPECT_DOUBLE_EQ(first.top, l.rowsTop);
+  const ListBoxLayout::Thumb last = l.ThumbFor(count, count - l.pageRows);
+  EXPECT_DOUBLE_EQ(last.top + last.height, l.rowsTop + track);
+  // Halfway down the rows, halfway down the free travel.
+  const ListBoxLayout::Thumb half = l.ThumbFor(count, (count - l.pageRows) / 2);
+  EXPECT_NEAR(half.top - l.rowsTop, (track - first.height) / 2, (track - first.height) / (count - l.pageRows));
+  // 25,000 rows still get a thumb that can be grabbed.
+  EXPECT_EQ(l.ThumbFor(25000, 0).height, 8);
+  // Everything in view: no thumb.
+  EXPECT_EQ(l.ThumbFor(l.pageRows, 0).height, 0);
+}
+
+TEST(ListBoxLayout, ThumbPositionGivesBackTheRowsInView) {
+  const ListBoxLayout l(320, 320, 8, 16, "Prompt");
+  for (int count : {l.pageRows + 1, 100, 25000}) {
+    for (int top = 0; top <= count - l.pageRows; top += std::max(1, (count - l.pageRows) / 37)) {
+      EXPECT_EQ(l.TopForThumbAt(l.ThumbFor(count, top).top, count), top) << count;
+    }
+    // Beyond either end of the track the view stops at the first or the last page.
+    EXPECT_EQ(l.TopForThumbAt(l.rowsTop - 500, count), 0);
+    EXPECT_EQ(l.TopForThumbAt(l.rowsTop + 5000, count), count - l.pageRows);
+  }
+  EXPECT_EQ(l.TopForThumbAt(l.rowsTop + 50, l.pageRows), 0);  // nothing to scroll
 }
 
 TEST(ListBoxLayout, TinyWindowStillHasOneRow) {

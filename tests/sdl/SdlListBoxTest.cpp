@@ -149,6 +149,78 @@ TEST_F(SdlListBox, WheelScrollsSoAClickHitsALaterItem) {
   EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), test::NameFor(4));
 }
 
+// The pointer moved with the left button held.
+SDL_Event DragTo(int x, int y) {
+  SDL_Event e = test::MouseMove(x, y);
+  e.motion.state = SDL_BUTTON_LMASK;
+  return e;
+}
+
+TEST_F(SdlListBox, DraggingTheThumbScrollsTheRows) {
+  const auto names = test::CatalogueNames(1000, 1000);
+  const ListBoxLayout l = Layout("p");
+  const int barX = l.listLeft + l.listWidth - ListBoxLayout::SCROLLBAR / 2;
+  const ListBoxLayout::Thumb thumb = l.ThumbFor(1000, 0);
+  const int grabY = static_cast<int>(thumb.top + thumb.height / 2);
+  const double travel = l.pageRows * l.cellH - thumb.height;
+  const auto [x, y] = RowPoint(l, 0);
+  // Half the travel down: the rows half of the way from the first page to the last.
+  Push(MouseDown(SDL_BUTTON_LEFT, barX, grabY));
+  Push(DragTo(barX, grabY + 10));
+  Push(DragTo(barX, grabY + static_cast<int>(travel / 2)));
+  Push(test::MouseUp(SDL_BUTTON_LEFT, barX, grabY + static_cast<int>(travel / 2)));
+  Push(DragTo(barX, grabY + 100));  // released: the thumb stays
+  Push(MouseDown(SDL_BUTTON_LEFT, x, y, 2));
+  const std::string chosen = window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0);
+  const int maxTop = 1000 - l.pageRows;
+  const int rowsPerPixel = static_cast<int>(maxTop / travel) + 1;
+  bool near = false;
+  for (int top = maxTop / 2 - rowsPerPixel; top <= maxTop / 2 + rowsPerPixel; ++top) {
+    near = near || chosen == test::NameFor(top + 1);
+  }
+  EXPECT_TRUE(near) << chosen;
+  // All the way down and beyond: the last page.
+  Push(MouseDown(SDL_BUTTON_LEFT, barX, grabY));
+  Push(DragTo(barX, l.rowsTop + 5000));
+  Push(test::MouseUp(SDL_BUTTON_LEFT, barX, 0));
+  Push(MouseDown(SDL_BUTTON_LEFT, x, y, 2));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), test::NameFor(maxTop + 1));
+}
+
+TEST_F(SdlListBox, APressOnTheTrackTurnsAPage) {
+  const auto names = test::CatalogueNames(1000, 1000);
+  const ListBoxLayout l = Layout("p");
+  const int barX = l.listLeft + l.listWidth - ListBoxLayout::SCROLLBAR / 2;
+  const auto [x, y] = RowPoint(l, 0);
+  Push(MouseDown(SDL_BUTTON_LEFT, barX, l.rowsTop + l.pageRows * l.cellH - 2));
+  Push(test::MouseUp(SDL_BUTTON_LEFT, barX, 0));
+  Push(DragTo(barX, l.rowsTop));  // no thumb is held
+  Push(MouseDown(SDL_BUTTON_LEFT, x, y, 2));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), test::NameFor(l.pageRows + 1));
+}
+
+TEST_F(SdlListBox, APresetSelectionOpensTheNextListThereOnly) {
+  const auto names = test::CatalogueNames(1000, 1000);
+  window->PresetListSelection(700);
+  Push(KeyDown(SDLK_RETURN));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), test::NameFor(701));
+  Push(KeyDown(SDLK_DOWN));
+  Push(KeyDown(SDLK_RETURN));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), test::NameFor(2));
+  window->PresetListSelection(5000);  // beyond the items: the last
+  Push(KeyDown(SDLK_RETURN));
+  EXPECT_EQ(window->ConsoleListBox(3, 0, 0, "p", "t", names, 0, 0, 0), test::NameFor(1000));
+}
+
+TEST_F(SdlListBox, TheWindowTitleIsTheOneLastSet) {
+  EXPECT_EQ(window->WindowTitle(), "moidview");
+  window->SetWindowTitle("(99942) Apophis \xE2\x80\x94 moidview");
+  EXPECT_EQ(window->WindowTitle(), "(99942) Apophis \xE2\x80\x94 moidview");
+  window->SetWindowTitle("ELEMENTS.DAT \xE2\x80\x94 moidview");
+  EXPECT_EQ(window->WindowTitle(), "ELEMENTS.DAT \xE2\x80\x94 moidview");
+  EXPECT_GE(window->RefreshRate(), 1);
+}
+
 TEST_F(SdlListBox, KeysAfterTheListAreNotLeftOverFromIt) {
   Push(KeyDown(SDLK_RETURN));
   Push(TextInput("q"));  // text input that came with the closing key

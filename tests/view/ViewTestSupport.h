@@ -91,6 +91,7 @@ class KeyScriptConsole final : public ConsoleToolkit {
     if (chosenRow != nullptr) *chosenRow = -1;
     return "";
   }
+  void PresetListSelection(int) override {}
   void ConsoleMessageBox(const std::string& text, int, const std::string& title, int,
                          int) override {
     messageBoxes.push_back(title + "|" + text);
@@ -114,6 +115,12 @@ class KeyScriptConsole final : public ConsoleToolkit {
   void SetMouseInput(bool on) override { mouseOnCalls += on ? 1 : 0; }
   void Sleep(int) override { ++sleeps; }
   bool QuitRequested() const override { return quit_; }
+  int RefreshRate() override { return 60; }
+  // Every scripted read stands for a second of the user's time, so an animation frame is
+  // always due: these scripts see one frame per empty poll.
+  std::int64_t ClockMicros() override { return reads * 1000000LL; }
+  void SetWindowTitle(const std::string& utf8) override { titles.push_back(utf8); }
+  std::vector<std::string> titles;
 
  private:
   bool quit_ = false;

@@ -83,6 +83,8 @@ struct HeadlessPlatform::Impl {
   std::vector<ShownList> lists;
   std::string output;
   std::int64_t clockMs = 0;
+  std::string title;
+  int listStart = 0;
   int cols = 0;
   int rows = 0;
   bool cursorVisible = true;
@@ -157,6 +159,7 @@ const std::vector<std::string>& HeadlessPlatform::CallLog() const { return impl_
 void HeadlessPlatform::ClearLog() { impl_->log.clear(); }
 std::int64_t HeadlessPlatform::PixelCount() const { return impl_->graphics.PixelCount(); }
 std::int64_t HeadlessPlatform::ClockMs() const { return impl_->clockMs; }
+const std::string& HeadlessPlatform::WindowTitle() const { return impl_->title; }
 const std::string& HeadlessPlatform::Output() const { return impl_->output; }
 const std::vector<ShownList>& HeadlessPlatform::ListsShown() const { return impl_->lists; }
 int HeadlessPlatform::ConsoleCols() const { return impl_->cols; }
@@ -200,12 +203,15 @@ std::string HeadlessPlatform::ConsoleListBox(int, int, int, const std::string& p
                                              const std::vector<std::string>& items, int, int, int,
                                              int* chosenRow) {
   impl_->log.push_back(FormatCall("ConsoleListBox", Quoted{title}));
-  ShownList shown{prompt, title, items, "", -1};
+  ShownList shown{prompt, title, items, "", -1, impl_->listStart};
+  impl_->listStart = 0;
   impl_->TakeListAnswer(shown);
   impl_->lists.push_back(shown);
   if (chosenRow != nullptr) *chosenRow = shown.row;
   return shown.answer;
 }
+
+void HeadlessPlatform::PresetListSelection(int index) { impl_->listStart = index; }
 
 void HeadlessPlatform::ConsoleMessageBox(const std::string&, int, const std::string& title, int,
                                          int) {
@@ -252,5 +258,15 @@ void HeadlessPlatform::Sleep(int milliseconds) {
 }
 
 bool HeadlessPlatform::QuitRequested() const { return impl_->quit; }
+
+int HeadlessPlatform::RefreshRate() { return impl_->config.refreshRate; }
+
+std::int64_t HeadlessPlatform::ClockMicros() { return impl_->clockMs * 1000; }
+
+void HeadlessPlatform::SetWindowTitle(const std::string& utf8) {
+  if (utf8 == impl_->title) return;
+  impl_->log.push_back(FormatCall("SetWindowTitle", Quoted{utf8}));
+  impl_->title = utf8;
+}
 
 }  // namespace moid::headless

@@ -15,7 +15,8 @@
 //    ReadKey is consumed and ReadKey returns "".
 // When the script is used up, QuitRequested() becomes true (as if the window were closed),
 // ReadKey returns "", ConsoleListBox returns "" and WaitForKey returns: nothing can hang.
-// Sleep advances a virtual clock and never waits. "Used up" means a read found nothing left:
+// Sleep advances a virtual clock and never waits; ClockMicros reads it, and RefreshRate is
+// the configured display rate. "Used up" means a read found nothing left:
 // the last key itself is still delivered and acted on before QuitRequested() turns true.
 // DiscardInput drops nothing from the script (its events are future input, not pending).
 // ConsoleMessageBox is dismissed at once and consumes no event. ConsoleGfx sizes the canvas
@@ -28,7 +29,8 @@
 // "GfxFont(\"Arial\",0,15,1,0,0,0)",
 // "SetConsoleSize(80,25)", "SetTextCursorVisible(1)", "SaveGfxWindow(\"Orbits.bmp\")",
 // "WriteLine(\"...\")", "Sleep(10)", "InitConsoleTools(0,0,0,3,0,0)", "ClearText()".
-// ConsoleListBox and ConsoleMessageBox log their title only: "ConsoleListBox(\"Window
+// SetWindowTitle logs "SetWindowTitle(\"...\")" only when the title changes, as a window
+// redraws its title only then. ConsoleListBox and ConsoleMessageBox log their title only: "ConsoleListBox(\"Window
 // Selection\")". Not logged: ReadKey (polled constantly) and DrawPixel (counted instead).
 #include <cstdint>
 #include <deque>
@@ -60,6 +62,7 @@ struct HeadlessConfig {
   int charWidth = 8;
   int charHeight = 16;
   int displayHeight = 1200;  // what ConsoleInfo(35) reports
+  int refreshRate = 60;      // what RefreshRate() reports, pictures a second
 };
 
 // One list box as it was shown.
@@ -68,6 +71,7 @@ struct ShownList {
   std::vector<std::string> items;
   std::string answer;
   int row = -1;  // the row handed back with the answer
+  int startIndex = 0;  // the item it opened at (PresetListSelection)
 };
 
 class HeadlessPlatform final : public ConsoleToolkit {
@@ -88,6 +92,7 @@ class HeadlessPlatform final : public ConsoleToolkit {
   void ClearLog();
   std::int64_t PixelCount() const;
   std::int64_t ClockMs() const;    // virtual time slept so far
+  const std::string& WindowTitle() const;  // "" until the first SetWindowTitle
   const std::string& Output() const;  // what WriteLine wrote, each line ending in "\n"
   const std::vector<ShownList>& ListsShown() const;
   int ConsoleCols() const;
@@ -107,6 +112,7 @@ class HeadlessPlatform final : public ConsoleToolkit {
                              const std::string& title, const std::vector<std::string>& items,
                              int g, int h, int i, int* chosenRow) override;
   using ConsoleToolkit::ConsoleListBox;
+  void PresetListSelection(int index) override;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;
@@ -119,6 +125,9 @@ class HeadlessPlatform final : public ConsoleToolkit {
   void SetMouseInput(bool on) override;
   void Sleep(int milliseconds) override;
   bool QuitRequested() const override;
+  int RefreshRate() override;
+  std::int64_t ClockMicros() override;
+  void SetWindowTitle(const std::string& utf8) override;
 
  private:
   struct Impl;

@@ -1,6 +1,7 @@
 #include "platform/sdl/ListBoxLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace moid::sdl {
 
@@ -48,6 +49,26 @@ int ListBoxLayout::RowAt(int x, int y) const {
 bool ListBoxLayout::OnScrollBar(int x, int y) const {
   return x >= listLeft + listWidth - SCROLLBAR && x < listLeft + listWidth && y >= rowsTop &&
          y < rowsTop + pageRows * cellH;
+}
+
+namespace {
+constexpr double MIN_THUMB_PIXELS = 8;
+}  // namespace
+
+ListBoxLayout::Thumb ListBoxLayout::ThumbFor(int count, int top) const {
+  if (count <= pageRows) return {};
+  const double trackH = pageRows * cellH;
+  const double height = std::max(trackH * pageRows / count, MIN_THUMB_PIXELS);
+  const double start = static_cast<double>(std::clamp(top, 0, count - pageRows)) / (count - pageRows);
+  return {rowsTop + (trackH - height) * start, height};
+}
+
+int ListBoxLayout::TopForThumbAt(double thumbTop, int count) const {
+  const int maxTop = count - pageRows;
+  const double travel = pageRows * cellH - ThumbFor(count, 0).height;
+  if (maxTop <= 0 || travel <= 0) return 0;
+  const double start = std::clamp((thumbTop - rowsTop) / travel, 0.0, 1.0);
+  return static_cast<int>(std::lround(start * maxTop));
 }
 
 int ListBoxLayout::TextCols() const {

@@ -29,6 +29,14 @@ struct ListBoxLayout {
   int RowAt(int x, int y) const;
   // True when (x, y) lies on the scroll bar.
   bool OnScrollBar(int x, int y) const;
+  // The scroll bar's thumb for `count` items of which `top` is the first in view: its top
+  // and height in pixels; height 0 when every item is in view.
+  struct Thumb {
+    double top = 0, height = 0;
+  };
+  Thumb ThumbFor(int count, int top) const;
+  // The first row in view that puts the thumb's top at `thumbTop`, within 0 .. count - pageRows.
+  int TopForThumbAt(double thumbTop, int count) const;
   int TextCols() const;  // characters that fit in a row
 };
 

@@ -26,12 +26,9 @@ void PaintScrollBar(cairo_t* cr, const ListBoxLayout& l, const ListBoxModel& mod
   const double x = l.listLeft + l.listWidth - 1 - ListBoxLayout::SCROLLBAR;
   const double trackH = l.pageRows * l.cellH;
   FillRect(cr, x, l.rowsTop, ListBoxLayout::SCROLLBAR, trackH, {0.87, 0.87, 0.87});
-  if (model.Count() <= l.pageRows) return;
-  const double shown = static_cast<double>(l.pageRows) / model.Count();
-  const double thumbH = std::max(trackH * shown, 8.0);
-  const double start = static_cast<double>(model.Top()) / (model.Count() - l.pageRows);
-  FillRect(cr, x + 2, l.rowsTop + (trackH - thumbH) * start, ListBoxLayout::SCROLLBAR - 4,
-           thumbH, {0.56, 0.56, 0.56});
+  const ListBoxLayout::Thumb thumb = l.ThumbFor(model.Count(), model.Top());
+  if (thumb.height <= 0) return;
+  FillRect(cr, x + 2, thumb.top, ListBoxLayout::SCROLLBAR - 4, thumb.height, {0.56, 0.56, 0.56});
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ constexpr int IDLE_WAIT_MS = 100;
 const char* const CONSOLE_FACE = "Courier";
 const char* const HEADING_FACE = "Arial";
 constexpr int FONT_PIXELS = 13;
+// Displays that do not tell their refresh rate are taken to show this many pictures a second.
+constexpr int DEFAULT_REFRESH_RATE = 60;
 
 int WindowSide(long long cells, int cellPixels) {
   return static_cast<int>(std::clamp<long long>(cells * cellPixels, 1, MAX_WINDOW_SIDE));
@@ -64,6 +66,7 @@ struct SdlPlatform::Impl final : ModalHost, GraphicsHost {
   std::uint64_t shownGeneration = 0;
   std::uint64_t shownTextVersion = 0;
   std::uint64_t presentCount = 0;
+  int listStart = 0;  // the item the next list box opens at
 
   explicit Impl(const SdlOptions& o) : options(o) {}
 
@@ -306,12 +309,16 @@ std::string SdlPlatform::ConsoleListBox(int, int, int, const std::string& prompt
   if (chosenRow != nullptr) *chosenRow = -1;
   if (impl_->quit) return "";
   impl_->keys.clear();
-  const int row = RunListBox(*impl_, prompt, title, items);
+  const int start = impl_->listStart;
+  impl_->listStart = 0;
+  const int row = RunListBox(*impl_, prompt, title, items, start);
   impl_->EndModal();
   if (row < 0 || row >= static_cast<int>(items.size())) return "";
   if (chosenRow != nullptr) *chosenRow = row;
   return items[static_cast<std::size_t>(row)];
 }
+
+void SdlPlatform::PresetListSelection(int index) { impl_->listStart = index; }
 
 void SdlPlatform::ConsoleMessageBox(const std::string& text, int, const std::string& title, int,
                                     int) {
@@ -384,5 +391,21 @@ void SdlPlatform::Sleep(int milliseconds) {
 }
 
 bool SdlPlatform::QuitRequested() const { return impl_->quit; }
+
+int SdlPlatform::RefreshRate() {
+  const int rate = impl_->window->DisplayRefreshRate();
+  return rate > 0 ? rate : DEFAULT_REFRESH_RATE;
+}
+
+std::int64_t SdlPlatform::ClockMicros() {
+  const Uint64 ticks = SDL_GetPerformanceCounter();
+  const Uint64 perSecond = SDL_GetPerformanceFrequency();
+  return static_cast<std::int64_t>(ticks / perSecond * 1000000 +
+                                   ticks % perSecond * 1000000 / perSecond);
+}
+
+void SdlPlatform::SetWindowTitle(const std::string& utf8) { impl_->window->SetTitle(utf8); }
+
+std::string SdlPlatform::WindowTitle() const { return SDL_GetWindowTitle(impl_->window->Handle()); }
 
 }  // namespace moid::sdl

@@ -7,6 +7,8 @@
 //  - a GraphicsToolkit that draws into the shared Canvas and shows its picture in the
 //    window at GfxWindow(3), on GfxRefresh and whenever the window is uncovered, only when
 //    something changed, so an idle screen costs next to nothing.
+//  - the display: its refresh rate (60 when SDL's display mode does not say), a steady
+//    clock from SDL's performance counter, and the window's title.
 // Closing the window makes QuitRequested() true: reads return nothing from then on and
 // lists return "", so every screen leaves through the exit sequence.
 // One SdlPlatform at a time per process (SDL's video is process-wide).
@@ -56,6 +58,7 @@ class SdlPlatform final : public ConsoleToolkit {
   int ConsoleRows() const;
   std::uint32_t ScreenPixel(int x, int y) const;
   std::uint64_t PresentCount() const;
+  std::string WindowTitle() const;
   bool MouseInputOn() const;
   bool TextCursorVisible() const;
 
@@ -70,6 +73,7 @@ class SdlPlatform final : public ConsoleToolkit {
                              const std::string& title, const std::vector<std::string>& items,
                              int g, int h, int i, int* chosenRow) override;
   using ConsoleToolkit::ConsoleListBox;
+  void PresetListSelection(int index) override;
   void ConsoleMessageBox(const std::string& text, int b, const std::string& title, int d,
                          int e) override;
   void SetConsoleSize(int cols, int rows) override;
@@ -82,6 +86,9 @@ class SdlPlatform final : public ConsoleToolkit {
   void SetMouseInput(bool on) override;
   void Sleep(int milliseconds) override;
   bool QuitRequested() const override;
+  int RefreshRate() override;
+  std::int64_t ClockMicros() override;
+  void SetWindowTitle(const std::string& utf8) override;
 
  private:
   struct Impl;

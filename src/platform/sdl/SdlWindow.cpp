@@ -63,7 +63,7 @@ std::unique_ptr<SdlWindow> SdlWindow::Create(const char* title, int width, int h
 }
 
 SdlWindow::SdlWindow(SDL_Window* window, int width, int height)
-    : window_(window), width_(width), height_(height) {}
+    : window_(window), width_(width), height_(height), title_(SDL_GetWindowTitle(window)) {}
 
 SdlWindow::~SdlWindow() { SDL_DestroyWindow(window_); }
 
@@ -108,6 +108,19 @@ bool SdlWindow::Show(const std::uint32_t* pixels, int width, int height, int str
 void SdlWindow::Hide() {
   SDL_HideWindow(window_);
   visible_ = false;
+}
+
+int SdlWindow::DisplayRefreshRate() const {
+  SDL_DisplayMode mode{};
+  const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+  if (SDL_GetCurrentDisplayMode(display, &mode) != 0) return 0;
+  return std::max(0, mode.refresh_rate);
+}
+
+void SdlWindow::SetTitle(const std::string& utf8) {
+  if (utf8 == title_) return;
+  title_ = utf8;
+  SDL_SetWindowTitle(window_, utf8.c_str());
 }
 
 int SdlWindow::UsableHeight() const {

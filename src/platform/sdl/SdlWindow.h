@@ -34,6 +34,10 @@ class SdlWindow {
 
   // Height in pixels of the display's usable area (without panels) less the window frame.
   int UsableHeight() const;
+  // The refresh rate of the display that holds the window; 0 when the display does not say.
+  int DisplayRefreshRate() const;
+  // Sets the title (UTF-8) unless it already reads so: a title costs a trip to the display.
+  void SetTitle(const std::string& utf8);
 
  private:
   explicit SdlWindow(SDL_Window* window, int width, int height);
@@ -43,6 +47,7 @@ class SdlWindow {
   int width_;
   int height_;
   bool visible_ = false;
+  std::string title_;
 };
 
 }  // namespace moid::sdl
