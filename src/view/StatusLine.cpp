@@ -14,7 +14,7 @@ namespace moid {
 namespace {
 
 constexpr const char* PROGRAM = "moidview";
-constexpr const char* SEPARATOR = " \xE2\x80\x94 ";   // " — "
+constexpr const char* SEPARATOR = " - ";  // ASCII, so that window tools can match the title
 constexpr const char* FORWARDS = "\xE2\x96\xB6";      // ▶
 constexpr const char* BACKWARDS = "\xE2\x97\x80";     // ◀
 constexpr double KM_PER_GM = 1e6;

@@ -339,7 +339,7 @@ TEST(DriverStatusLine, EachScreenSaysWhereTheUserIs) {
   run.List("(99942) Apophis");
   run.Keys({Key(' '), Key('b'), Key(keys::ESC)});
   run.Run();
-  const std::string dash = " \xE2\x80\x94 ";
+  const std::string dash = " - ";
   const std::vector<std::string> titles = Titles(run);
   ASSERT_EQ(titles.size(), 5u);
   EXPECT_EQ(titles[0], "ELEMENTS.DAT" + dash + "moidview");  // not read yet

@@ -48,7 +48,7 @@ keys() { xdotool windowfocus "$w" 2>/dev/null; sleep 0.2; xdotool key --delay 80
 cp "$root/share/ELEMENTS.DAT" "$work/"
 (cd "$work" && exec env KORIX12DIR="$work" "$bin") </dev/null >/dev/null 2>&1 &
 app_pid=$!
-w=$(timeout 20 xdotool search --sync --onlyvisible --name '^moidview$' | head -n1)
+w=$(timeout 20 xdotool search --sync --onlyvisible --name '(^| )moidview$' | head -n1)
 [ -n "$w" ] || { echo "no window"; exit 1; }
 echo "| Screen | moidview | Xvfb |"
 echo "|---|---|---|"

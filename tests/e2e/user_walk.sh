@@ -41,8 +41,37 @@ expect_exit() {
   [ $rc -eq 0 ] && pass "$1: exit code 0" || fail "$1: exit code $rc"
 }
 
+# The window's title is a status line ending in " moidview".
 find_window() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^moidview\$" 2>/dev/null | head -n1
+  timeout 20 xdotool search --sync --onlyvisible --name "(^| )moidview\$" 2>/dev/null | head -n1
+}
+
+# epoch_day YYYY-MM-DD: days since 1970-01-01.
+epoch_day() { echo $(($(date -ud "$1" +%s) / 86400)); }
+
+# title_while_animating LABEL WINDOW BODY: the title names the body, carries the date and
+# the Earth distance in AU, and the date moves 10 to 75 days a second (one day per frame,
+# at most the display's refresh rate).
+title_while_animating() {
+  local label=$1 w=$2 body=$3 t1 t2 s1 s2 d1 d2 rate
+  sleep 0.5
+  t1=$(xdotool getwindowname "$w" 2>/dev/null); s1=$(date +%s.%N)
+  sleep 2
+  t2=$(xdotool getwindowname "$w" 2>/dev/null); s2=$(date +%s.%N)
+  d1=$(grep -oE '[0-9]{4}-[0-9]{2}-[0-9]{2}' <<<"$t1" | head -n1)
+  d2=$(grep -oE '[0-9]{4}-[0-9]{2}-[0-9]{2}' <<<"$t2" | head -n1)
+  if [[ $t2 != *"$body"* ]] || ! grep -qE '[0-9]+\.[0-9]+ AU' <<<"$t2" || [ -z "$d1" ] || [ -z "$d2" ]; then
+    fail "$label: the title while animating names the body, the date and the distance ('$t2')"
+    return
+  fi
+  pass "$label: the title while animating names the body, the date and the distance"
+  rate=$(awk -v d=$(($(epoch_day "$d2") - $(epoch_day "$d1"))) -v a="$s1" -v b="$s2" \
+    'BEGIN { printf "%.1f", d / (b - a) }')
+  if awk -v r="$rate" 'BEGIN { exit !(r >= 10 && r <= 75) }'; then
+    pass "$label: the date moves $rate days a second"
+  else
+    fail "$label: the date moves $rate days a second, not 10 to 75 ('$t1' then '$t2')"
+  fi
 }
 
 focus() {
@@ -244,7 +273,7 @@ walk() {
     "Left Right Up Down Up + + - > < < #"
   # Animate, pause, step with space, run backwards, reset, resume, stop; then help.
   keys "$w" m
-  sleep 0.5
+  title_while_animating "walk" "$w" "Apophis"
   keys "$w" p
   settled "$w"
   shot "$w" "$work/paused.png"

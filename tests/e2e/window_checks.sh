@@ -21,9 +21,10 @@ start_app() {
   app_pid=$!
 }
 
-# find_window TITLE: the id of the visible window with exactly this title (waits 20 s).
+# find_window TITLE: the id of the visible window with this title, or with a status line
+# ending in " TITLE" (waits 20 s).
 find_window() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
+  timeout 20 xdotool search --sync --onlyvisible --name "(^| )$1\$" 2>/dev/null | head -n1
 }
 
 # keys WINDOW KEY...: types keys into the window.
@@ -189,7 +190,7 @@ check_missing_data_box() {
 check_run_script() {
   local w rc
   start_app run "$root" "$root/scripts/run"
-  w=$(timeout 600 xdotool search --sync --onlyvisible --name '^moidview$' 2>/dev/null | head -n1)
+  w=$(timeout 600 xdotool search --sync --onlyvisible --name '(^| )moidview$' 2>/dev/null | head -n1)
   if [ -z "$w" ]; then fail "scripts/run opens the window"; wait_exit 1; return; fi
   keys "$w" Escape
   wait_exit 20; rc=$?

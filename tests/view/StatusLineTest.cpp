@@ -12,7 +12,7 @@
 namespace moid {
 namespace {
 
-const std::string DASH = " \xE2\x80\x94 ";
+const std::string DASH = " - ";
 const std::string PLAY = "\xE2\x96\xB6";
 const std::string BACK = "\xE2\x97\x80";
 
