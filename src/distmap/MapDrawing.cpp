@@ -101,7 +101,7 @@ void DrawExtremeMarkers(GraphicsToolkit& g, const MapLayout& m, const Session& s
 
 }  // namespace
 
-void DrawDistanceMap(Platform& platform, const Session& session, const ColorGrid& colors) {
+bool DrawDistanceMap(Platform& platform, const Session& session, const ColorGrid& colors) {
   GraphicsToolkit& g = platform.graphics;
   const MapLayout m = MakeMapLayout(session.W);
   g.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
@@ -119,7 +119,7 @@ void DrawDistanceMap(Platform& platform, const Session& session, const ColorGrid
   DrawTextAt(g, m.W - 1, 3, "B=Back");
   DrawExtremeMarkers(g, m, session);
   g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
-  g.SaveGfxWindow("Orbdis.bmp");
+  return g.SaveGfxWindow("Orbdis.bmp");
 }
 
 }  // namespace moid

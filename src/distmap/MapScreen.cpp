@@ -1,8 +1,11 @@
 #include "distmap/MapScreen.h"
 
 #include <string>
+#include <vector>
 
 #include "distmap/MapCommands.h"
+#include "platform/process/ProcessServices.h"
+#include "view/StatusLine.h"
 
 namespace moid {
 
@@ -10,6 +13,28 @@ namespace {
 
 constexpr int POLL_SLEEP_MS = 10;
 constexpr int READOUT_SLEEP_MS = 50;
+const char* const ORBIT_PICTURE = "Orbits.bmp";
+const char* const MAP_PICTURE = "Orbdis.bmp";
+const char* const PROGRAM_NAME = "moidview";
+
+// "Orbits.bmp and Orbdis.bmp", or the one name.
+std::string NameList(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+  }
+  return text;
+}
+
+// Once per entry into the map: the user learns that the pictures are not on disk. The
+// title keeps the map's status line in front of the note.
+void TellUnsaved(ConsoleToolkit& console, const std::string& statusLine,
+                 const std::vector<std::string>& names) {
+  const std::string folder = process::CurrentDirectory();
+  console.WriteErrorLine(std::string(PROGRAM_NAME) + ": " + NameList(names) +
+                         " could not be saved in " + folder + "; the map is shown without them");
+  console.SetWindowTitle(statusLine + " - " + NameList(names) + " not saved in " + folder);
+}
 
 // Carries out a command that leaves the map and sets where to; false keeps the map running.
 bool LeaveFor(Platform& platform, MapCommand command, MapExit& exit) {
@@ -55,11 +80,16 @@ MapExit FollowUntilLeft(Platform& platform, const Session& session, MapReadout& 
 MapExit RunDistanceMap(Platform& platform, Session& session, const ColorGrid& colors,
                        MapReadout& readout) {
   session.view.paused = false;
-  platform.graphics.SaveGfxWindow("Orbits.bmp");
-  DrawDistanceMap(platform, session, colors);
+  std::vector<std::string> unsaved;
+  if (!platform.graphics.SaveGfxWindow(ORBIT_PICTURE)) unsaved.push_back(ORBIT_PICTURE);
+  if (!DrawDistanceMap(platform, session, colors)) unsaved.push_back(MAP_PICTURE);
+  const std::string statusLine = MapStatusLine(session.bodyName, session.moid.moidAu);
+  if (!unsaved.empty()) TellUnsaved(platform.console, statusLine, unsaved);
   platform.console.DiscardInput();
   ShowFirstReadout(platform.graphics, session.grid, session.W, readout);
-  return FollowUntilLeft(platform, session, readout);
+  const MapExit exit = FollowUntilLeft(platform, session, readout);
+  if (!unsaved.empty()) platform.console.SetWindowTitle(statusLine);  // the note is this entry's
+  return exit;
 }
 
 }  // namespace moid

@@ -76,6 +76,8 @@ class ConsoleToolkit {
   // The window's title, UTF-8 (it is the desktop's text, not part of the pictures). A
   // title equal to the one shown changes nothing.
   virtual void SetWindowTitle(const std::string& utf8) = 0;
+  // One line on the program's standard error, UTF-8, for what went wrong but did not stop it.
+  virtual void WriteErrorLine(const std::string& utf8) = 0;
 };
 
 }  // namespace moid

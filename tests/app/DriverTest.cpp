@@ -8,6 +8,7 @@
 
 #include "AppTestSupport.h"
 #include "platform/Keys.h"
+#include "view/StatusLine.h"
 
 namespace moid {
 namespace {
@@ -237,6 +238,79 @@ TEST(DriverBodyChoice, TheRowChosenSetsUpItsOwnOrbit) {
   EXPECT_EQ(empty.state->session.asteroid.a, 1.6);
   EXPECT_EQ(empty.state->session.bodyLabel, "");
   ExpectOrderlyExit(empty);
+}
+
+// Pictures that cannot be saved are told once per entry into the map, on standard error and
+// in the title, and the map runs on.
+TEST(DriverMapPictures, UnsavedPicturesAreToldOncePerMapEntry) {
+  DriverRun run;
+  fs::create_directory(run.dir.Path() / "Orbits.bmp");  // nothing can replace these
+  fs::create_directory(run.dir.Path() / "Orbdis.bmp");
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), Key('B'), Key(' '), Key(keys::ESC)});
+  run.Run();
+  const std::string folder = fs::current_path().string();
+  const std::string line = "moidview: Orbits.bmp and Orbdis.bmp could not be saved in " + folder +
+                           "; the map is shown without them\n";
+  EXPECT_EQ(run.platform.ErrorOutput(), line + line);
+  // The title: the map's status line, then the note; the status line alone on leaving.
+  const std::string status = MapStatusLine(run.state->session.bodyName,
+                                           run.state->session.moid.moidAu);
+  const std::string noted = status + " - Orbits.bmp and Orbdis.bmp not saved in " + folder;
+  EXPECT_EQ(CountCalls(run.Log(), "SetWindowTitle(\"" + noted + "\")"), 2);
+  EXPECT_TRUE(apptest::HasRun(run.Log(), {"SetWindowTitle(\"" + noted + "\")",
+                                          "WriteErrorLine(\"" + line.substr(0, line.size() - 1) +
+                                              "\")"}) ||
+              apptest::HasRun(run.Log(), {"WriteErrorLine(\"" + line.substr(0, line.size() - 1) +
+                                              "\")",
+                                          "SetWindowTitle(\"" + noted + "\")"}));
+  EXPECT_EQ(CountCalls(run.Log(), "SaveGfxWindow(\"Orbdis.bmp\")"), 2);
+  EXPECT_EQ(run.platform.WindowTitle(), status);  // Esc left the map: the note went with it
+  EXPECT_EQ(run.platform.Output(), "");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverMapPictures, OnlyThePictureNotSavedIsNamed) {
+  DriverRun run;
+  fs::create_directory(run.dir.Path() / "Orbdis.bmp");
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), Key(keys::ESC)});
+  run.Run();
+  EXPECT_TRUE(fs::is_regular_file(run.dir.Path() / "Orbits.bmp"));
+  EXPECT_EQ(run.platform.ErrorOutput(), "moidview: Orbdis.bmp could not be saved in " +
+                                            fs::current_path().string() +
+                                            "; the map is shown without them\n");
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverMapPictures, AReadOnlyFolderIsTold) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  DriverRun run;
+  fs::permissions(run.dir.Path(), fs::perms::owner_write, fs::perm_options::remove);
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), Key(keys::ESC)});
+  run.Run();
+  fs::permissions(run.dir.Path(), fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_NE(run.platform.ErrorOutput().find("Orbits.bmp and Orbdis.bmp could not be saved"),
+            std::string::npos);
+  ExpectOrderlyExit(run);
+}
+
+TEST(DriverMapPictures, SavedPicturesAreNoNews) {
+  DriverRun run;
+  run.List(" 432");
+  run.List("(433) Eros");
+  run.Keys({Key(' '), Key(keys::ESC)});
+  run.Run();
+  EXPECT_TRUE(run.MapVisited());
+  EXPECT_EQ(run.platform.ErrorOutput(), "");
+  EXPECT_EQ(CountPrefix(run.Log(), "WriteErrorLine("), 0);
+  EXPECT_EQ(run.platform.WindowTitle(),
+            MapStatusLine(run.state->session.bodyName, run.state->session.moid.moidAu));
+  ExpectOrderlyExit(run);
 }
 
 TEST(DriverRoutes, ClosingTheWindowInTheBodyListLeavesBeforeTheSetUp) {

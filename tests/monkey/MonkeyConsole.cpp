@@ -288,5 +288,6 @@ void MonkeyConsole::PresetListSelection(int index) { inner_.PresetListSelection(
 int MonkeyConsole::RefreshRate() { return inner_.RefreshRate(); }
 std::int64_t MonkeyConsole::ClockMicros() { return inner_.ClockMicros(); }
 void MonkeyConsole::SetWindowTitle(const std::string& utf8) { inner_.SetWindowTitle(utf8); }
+void MonkeyConsole::WriteErrorLine(const std::string& utf8) { inner_.WriteErrorLine(utf8); }
 
 }  // namespace moid::monkey

@@ -30,6 +30,13 @@ TEST_F(SdlConsole, CellSizeComesFromTheConsoleFont) {
   EXPECT_EQ(window->WindowHeight(), 25 * ch);
 }
 
+TEST_F(SdlConsole, TheWindowTitleIsTheTextGiven) {
+  window->SetWindowTitle("moidview - Orbits.bmp not saved in /tmp/caf\xC3\xA9");
+  EXPECT_EQ(window->WindowTitle(), "moidview - Orbits.bmp not saved in /tmp/caf\xC3\xA9");
+  window->SetWindowTitle("moidview");
+  EXPECT_EQ(window->WindowTitle(), "moidview");
+}
+
 TEST_F(SdlConsole, SetConsoleSizeSizesTheWindowInCells) {
   const int cw = window->ConsoleMetrics(CONSOLE_CELL_WIDTH);
   const int ch = window->ConsoleMetrics(CONSOLE_CELL_HEIGHT);

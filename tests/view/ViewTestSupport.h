@@ -121,6 +121,7 @@ class KeyScriptConsole final : public ConsoleToolkit {
   std::int64_t ClockMicros() override { return reads * 1000000LL; }
   void SetWindowTitle(const std::string& utf8) override { titles.push_back(utf8); }
   std::vector<std::string> titles;
+  void WriteErrorLine(const std::string&) override {}
 
  private:
   bool quit_ = false;

@@ -82,8 +82,9 @@ struct HeadlessPlatform::Impl {
   std::deque<ScriptEvent> script;
   std::vector<ShownList> lists;
   std::string output;
-  std::int64_t clockMs = 0;
+  std::string errorOutput;
   std::string title;
+  std::int64_t clockMs = 0;
   int listStart = 0;
   int cols = 0;
   int rows = 0;
@@ -269,4 +270,10 @@ void HeadlessPlatform::SetWindowTitle(const std::string& utf8) {
   impl_->title = utf8;
 }
 
+void HeadlessPlatform::WriteErrorLine(const std::string& utf8) {
+  impl_->log.push_back(FormatCall("WriteErrorLine", Quoted{utf8}));
+  impl_->errorOutput += utf8 + "\n";
+}
+
+const std::string& HeadlessPlatform::ErrorOutput() const { return impl_->errorOutput; }
 }  // namespace moid::headless

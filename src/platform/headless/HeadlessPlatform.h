@@ -32,6 +32,7 @@
 // SetWindowTitle logs "SetWindowTitle(\"...\")" only when the title changes, as a window
 // redraws its title only then. ConsoleListBox and ConsoleMessageBox log their title only: "ConsoleListBox(\"Window
 // Selection\")". Not logged: ReadKey (polled constantly) and DrawPixel (counted instead).
+// WriteErrorLine is logged with its text: "WriteErrorLine(\"...\")".
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -94,6 +95,7 @@ class HeadlessPlatform final : public ConsoleToolkit {
   std::int64_t ClockMs() const;    // virtual time slept so far
   const std::string& WindowTitle() const;  // "" until the first SetWindowTitle
   const std::string& Output() const;  // what WriteLine wrote, each line ending in "\n"
+  const std::string& ErrorOutput() const;  // what WriteErrorLine wrote, each ending in "\n"
   const std::vector<ShownList>& ListsShown() const;
   int ConsoleCols() const;
   int ConsoleRows() const;
@@ -128,6 +130,7 @@ class HeadlessPlatform final : public ConsoleToolkit {
   int RefreshRate() override;
   std::int64_t ClockMicros() override;
   void SetWindowTitle(const std::string& utf8) override;
+  void WriteErrorLine(const std::string& utf8) override;
 
  private:
   struct Impl;

@@ -408,4 +408,10 @@ void SdlPlatform::SetWindowTitle(const std::string& utf8) { impl_->window->SetTi
 
 std::string SdlPlatform::WindowTitle() const { return SDL_GetWindowTitle(impl_->window->Handle()); }
 
+void SdlPlatform::WriteErrorLine(const std::string& utf8) {
+  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+
 }  // namespace moid::sdl

@@ -89,6 +89,7 @@ class SdlPlatform final : public ConsoleToolkit {
   int RefreshRate() override;
   std::int64_t ClockMicros() override;
   void SetWindowTitle(const std::string& utf8) override;
+  void WriteErrorLine(const std::string& utf8) override;
 
  private:
   struct Impl;
