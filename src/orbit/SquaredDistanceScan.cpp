@@ -15,6 +15,7 @@ void SquaredDistanceGrid::Resize(int w) {
   W = w;
   cells.Resize(w);
   rowMin.assign(static_cast<size_t>(w), INFINITY);
+  rowMax.assign(static_cast<size_t>(w), -INFINITY);
 }
 
 namespace {
@@ -22,30 +23,39 @@ namespace {
 // Samples between two exact sines and cosines; 16 rotations lose about 16 ulp at most.
 constexpr int EXACT_SAMPLE_EVERY = 16;
 
+// The smallest and largest value of one filled row.
+struct RowExtremes {
+  double smallest = INFINITY, largest = -INFINITY;
+};
+
 // Squared distances from one Earth point to `count` asteroid points, in plain code from
-// index k on; the smallest of them and `smallest`. A NaN never counts.
-double FillSquaredTail(double x, double y, double z, const double* ax, const double* ay,
-                       const double* az, int k, int count, double* row, double smallest) {
+// index k on; their extremes joined with `e`. A NaN never counts.
+RowExtremes FillSquaredTail(double x, double y, double z, const double* ax, const double* ay,
+                            const double* az, int k, int count, double* row, RowExtremes e) {
   for (; k < count; ++k) {
     const double dx = ax[k] - x, dy = ay[k] - y, dz = az[k] - z;
     row[k] = dx * dx + dy * dy + dz * dz;
-    smallest = row[k] < smallest ? row[k] : smallest;
+    e.smallest = row[k] < e.smallest ? row[k] : e.smallest;
+    e.largest = row[k] > e.largest ? row[k] : e.largest;
   }
-  return smallest;
+  return e;
 }
 
 #if defined(__SSE2__)
-double SmallestLane(const double* lanes, int n) {
-  double smallest = INFINITY;
-  for (int i = 0; i < n; ++i) smallest = lanes[i] < smallest ? lanes[i] : smallest;
-  return smallest;
+RowExtremes JoinLanes(const double* lowest, const double* highest, int n) {
+  RowExtremes e;
+  for (int i = 0; i < n; ++i) {
+    e.smallest = lowest[i] < e.smallest ? lowest[i] : e.smallest;
+    e.largest = highest[i] > e.largest ? highest[i] : e.largest;
+  }
+  return e;
 }
 
 // The same, two cells at a time; each lane does the plain code's operations in order.
-double FillSquaredRowSse2(double x, double y, double z, const double* ax, const double* ay,
+RowExtremes FillSquaredRowSse2(double x, double y, double z, const double* ax, const double* ay,
                           const double* az, int count, double* row) {
   const __m128d vx = _mm_set1_pd(x), vy = _mm_set1_pd(y), vz = _mm_set1_pd(z);
-  __m128d vmin = _mm_set1_pd(INFINITY);
+  __m128d vmin = _mm_set1_pd(INFINITY), vmax = _mm_set1_pd(-INFINITY);
   int k = 0;
   for (; k + 2 <= count; k += 2) {
     const __m128d dx = _mm_sub_pd(_mm_loadu_pd(ax + k), vx);
@@ -54,20 +64,22 @@ double FillSquaredRowSse2(double x, double y, double z, const double* ax, const 
     const __m128d sum =
         _mm_add_pd(_mm_add_pd(_mm_mul_pd(dx, dx), _mm_mul_pd(dy, dy)), _mm_mul_pd(dz, dz));
     _mm_storeu_pd(row + k, sum);
-    vmin = _mm_min_pd(sum, vmin);  // a NaN lane keeps the running minimum
+    vmin = _mm_min_pd(sum, vmin);  // a NaN lane keeps the running extremes
+    vmax = _mm_max_pd(sum, vmax);
   }
-  double lanes[2];
-  _mm_storeu_pd(lanes, vmin);
-  return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, SmallestLane(lanes, 2));
+  double lowest[2], highest[2];
+  _mm_storeu_pd(lowest, vmin);
+  _mm_storeu_pd(highest, vmax);
+  return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, JoinLanes(lowest, highest, 2));
 }
 
 // Four cells at a time where the processor has AVX.
-__attribute__((target("avx"))) double FillSquaredRowAvx(double x, double y, double z,
-                                                        const double* ax, const double* ay,
-                                                        const double* az, int count,
-                                                        double* row) {
+__attribute__((target("avx"))) RowExtremes FillSquaredRowAvx(double x, double y, double z,
+                                                             const double* ax, const double* ay,
+                                                             const double* az, int count,
+                                                             double* row) {
   const __m256d vx = _mm256_set1_pd(x), vy = _mm256_set1_pd(y), vz = _mm256_set1_pd(z);
-  __m256d vmin = _mm256_set1_pd(INFINITY);
+  __m256d vmin = _mm256_set1_pd(INFINITY), vmax = _mm256_set1_pd(-INFINITY);
   int k = 0;
   for (; k + 4 <= count; k += 4) {
     const __m256d dx = _mm256_sub_pd(_mm256_loadu_pd(ax + k), vx);
@@ -77,22 +89,24 @@ __attribute__((target("avx"))) double FillSquaredRowAvx(double x, double y, doub
         _mm256_add_pd(_mm256_mul_pd(dx, dx), _mm256_mul_pd(dy, dy)), _mm256_mul_pd(dz, dz));
     _mm256_storeu_pd(row + k, sum);
     vmin = _mm256_min_pd(sum, vmin);
+    vmax = _mm256_max_pd(sum, vmax);
   }
-  double lanes[4];
-  _mm256_storeu_pd(lanes, vmin);
-  return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, SmallestLane(lanes, 4));
+  double lowest[4], highest[4];
+  _mm256_storeu_pd(lowest, vmin);
+  _mm256_storeu_pd(highest, vmax);
+  return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, JoinLanes(lowest, highest, 4));
 }
 #endif
 
 struct RowFiller {
   bool avx = false;
-  double operator()(double x, double y, double z, const double* ax, const double* ay,
+  RowExtremes operator()(double x, double y, double z, const double* ax, const double* ay,
                     const double* az, int count, double* row) const {
 #if defined(__SSE2__)
     if (avx) return FillSquaredRowAvx(x, y, z, ax, ay, az, count, row);
     return FillSquaredRowSse2(x, y, z, ax, ay, az, count, row);
 #else
-    return FillSquaredTail(x, y, z, ax, ay, az, 0, count, row, INFINITY);
+    return FillSquaredTail(x, y, z, ax, ay, az, 0, count, row, RowExtremes{});
 #endif
   }
 };
@@ -148,10 +162,12 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable&
   // vectors, and the scan of the row finds its closest pair as the viewer's does.
   for (int j = 0; j < M; ++j) {
     double* row = &grid.cells.cells[static_cast<size_t>(j) * (W + 1)];
-    const double r = fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j],
-                                    asteroidTable.x.data(), asteroidTable.y.data(),
-                                    asteroidTable.z.data(), W, row);
+    const RowExtremes e = fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j],
+                                  asteroidTable.x.data(), asteroidTable.y.data(),
+                                  asteroidTable.z.data(), W, row);
+    const double r = e.smallest;
     grid.rowMin[static_cast<size_t>(j)] = r;
+    grid.rowMax[static_cast<size_t>(j)] = e.largest;
     if (r < smallest) {
       smallest = r;
       minJ = j;

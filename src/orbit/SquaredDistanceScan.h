@@ -7,13 +7,15 @@ namespace moid {
 
 // The grid scan for callers that want the MOID alone: the same samples as the viewer's
 // grid, but only the W-1 rows of the torus (Earth index W-1 repeats index 0) and squared
-// distances in AU^2, with no square root and no largest distance. Squaring
+// distances in AU^2, with no square root; each row's largest value comes with its smallest
+// from the same pass. Squaring
 // keeps the order of the cells, so the closest pair and the valleys are those of the
 // viewer's grid up to ties that rounding makes or breaks.
 struct SquaredDistanceGrid {
   int W = 0;
   DistanceGrid cells;           // squared AU, cells (j, k) with j < W - 1, k < W
   std::vector<double> rowMin;   // smallest value of each row
+  std::vector<double> rowMax;   // largest value of each row (a NaN never counts)
   void Resize(int w);
 };
 

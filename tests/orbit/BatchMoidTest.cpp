@@ -123,23 +123,67 @@ TEST(BatchMoid, GridHoldsSquaredDistancesAndTheClosestPair) {
   const GridMinimum m = ScanSquaredDistances(et, at, grid);
   double smallest = INFINITY;
   int bestJ = -1, bestK = -1;
-  for (int j = 0; j < W - 1; ++j)
+  for (int j = 0; j < W - 1; ++j) {
+    double rowLow = INFINITY, rowHigh = -INFINITY;
     for (int k = 0; k < W - 1; ++k) {
       const auto pe = independent::OrbitPoint(kEarth, et.nu[j], true);
       const auto pa = independent::OrbitPoint(body, at.nu[k], false);
       const double d = std::hypot(pe.x - pa.x, pe.y - pa.y, pe.z - pa.z);
       EXPECT_NEAR(grid.cells.At(j, k), d * d, 1e-13) << j << ' ' << k;
+      rowLow = std::min(rowLow, d * d);
+      rowHigh = std::max(rowHigh, d * d);
       if (d < smallest) {
         smallest = d;
         bestJ = j;
         bestK = k;
       }
     }
+    // Each row's extremes, kept by the scan, are those of the independent distances.
+    EXPECT_NEAR(grid.rowMin[static_cast<std::size_t>(j)], rowLow, 1e-13) << j;
+    EXPECT_NEAR(grid.rowMax[static_cast<std::size_t>(j)], rowHigh, 1e-13) << j;
+  }
   EXPECT_EQ(m.earthIndex, bestJ);
   EXPECT_EQ(m.asteroidIndex, bestK);
   EXPECT_EQ(m.earthAnomaly, et.nu[bestJ]);
   EXPECT_EQ(m.asteroidAnomaly, at.nu[bestK]);
   EXPECT_FALSE(m.valleyStarts.empty());
+}
+
+TEST(BatchMoid, RowExtremesSkipAnUnusableSample) {
+  // Asteroid points on a line, one of them NaN: every row's smallest and largest squared
+  // distance are those of the other points, whichever vector lane the NaN falls in.
+  const int W = 72;
+  OrbitTable et, at;
+  et.Resize(W);
+  at.Resize(W);
+  for (int j = 0; j < W; ++j) {
+    et.x[j] = 0.5 * j;
+    et.y[j] = et.z[j] = 0;
+    et.nu[j] = 0;
+  }
+  for (const int nanAt : {0, 1, 3, 37, W - 1}) {
+    for (int k = 0; k < W; ++k) {
+      at.x[k] = 0.25 * k;
+      at.y[k] = 1;
+      at.z[k] = 0;
+      at.nu[k] = 0;
+    }
+    at.x[static_cast<std::size_t>(nanAt)] = NAN;
+    SquaredDistanceGrid grid;
+    grid.Resize(W);
+    ScanSquaredDistances(et, at, grid);
+    for (int j = 0; j < W - 1; ++j) {
+      double low = INFINITY, high = -INFINITY;
+      for (int k = 0; k < W; ++k) {
+        if (k == nanAt) continue;
+        const double dx = 0.25 * k - 0.5 * j, d2 = dx * dx + 1;
+        low = std::min(low, d2);
+        high = std::max(high, d2);
+      }
+      EXPECT_EQ(grid.rowMin[static_cast<std::size_t>(j)], low) << nanAt << ' ' << j;
+      EXPECT_EQ(grid.rowMax[static_cast<std::size_t>(j)], high) << nanAt << ' ' << j;
+    }
+  }
 }
 
 }  // namespace
