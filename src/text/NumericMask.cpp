@@ -1,7 +1,7 @@
 #include "text/NumericMask.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace moid {
@@ -49,7 +49,7 @@ MaskParts SplitMask(const std::string& mask) {
 }
 
 // |v| as decimal digits with the number of digits before the point: 18 significant
-// digits, rounded to nearest (ties to even) by the C library.
+// digits, rounded to nearest (ties to even), exactly as printf's "%.17e" gives them.
 struct DecimalDigits {
   std::string digits;
   int pointAt = 0;  // digits[0 .. pointAt) form the integer part
@@ -57,7 +57,9 @@ struct DecimalDigits {
 
 DecimalDigits SignificantDigits(double magnitude) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17e", magnitude);
+  const auto written = std::to_chars(buf, buf + sizeof buf - 1, magnitude,
+                                     std::chars_format::scientific, 17);
+  *written.ptr = '\0';
   DecimalDigits out;
   const char* p = buf;
   for (; *p && *p != 'e'; ++p)

@@ -9,16 +9,16 @@ ViewerMoid WithGridExtremes(const MoidResult& moid, const SquaredDistanceGrid& g
   double smallest = INFINITY, largest = -1;
   int largestJ = 0, largestK = 0;
   for (int j = 0; j + 1 < W; ++j) {
-    const double* row = &grid.cells.cells[static_cast<std::size_t>(j) * (W + 1)];
     const double rowMax = grid.rowMax[static_cast<std::size_t>(j)];
     smallest = grid.rowMin[static_cast<std::size_t>(j)] < smallest ? grid.rowMin[static_cast<std::size_t>(j)] : smallest;
     if (rowMax > largest) {
       largest = rowMax;
       largestJ = j;
-      int k = 0;
-      while (row[k] != rowMax) ++k;
-      largestK = k;
     }
+  }
+  if (largest >= 0) {
+    const double* row = &grid.cells.cells[static_cast<std::size_t>(largestJ) * (W + 1)];
+    while (row[largestK] != largest) ++largestK;
   }
   ViewerMoid v;
   v.moid = moid;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 
 namespace moid {
 namespace {
@@ -121,6 +123,21 @@ TEST(NumericMask, EighteenSignificantDigitsBeforeDecimalRounding) {
   // (123456789012345678901 is stored as 123456789012345683968).
   EXPECT_EQ(FormatWithMask("#", 1e20), "100000000000000000000");
   EXPECT_EQ(FormatWithMask("#", 123456789012345678901.0), "123456789012345684000");
+}
+
+TEST(NumericMask, EighteenDigitsAreTheCLibrarysCorrectlyRoundedOnes) {
+  // From 1 to 10 a mask of one integer and 17 decimal positions shows the 18 significant
+  // digits unrounded again, so it must read as printf's "%.17f" of the same value. Values
+  // spread over all bit patterns of the range, from a fixed 64-bit linear congruential walk.
+  std::uint64_t state = 88172645463325252ULL;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    const double unit = static_cast<double>(state >> 11) * 0x1p-53;  // [0, 1)
+    const double value = 1.0 + 9.0 * unit;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.17f", value);
+    ASSERT_EQ(FormatWithMask("#.#################", value), expected) << i;
+  }
 }
 
 TEST(NumericMask, NonFiniteValuesStayReadable) {
