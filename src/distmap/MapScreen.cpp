@@ -87,9 +87,8 @@ MapExit RunDistanceMap(Platform& platform, Session& session, const ColorGrid& co
   if (!unsaved.empty()) TellUnsaved(platform.console, statusLine, unsaved);
   platform.console.DiscardInput();
   ShowFirstReadout(platform.graphics, session.grid, session.W, readout);
-  const MapExit exit = FollowUntilLeft(platform, session, readout);
-  if (!unsaved.empty()) platform.console.SetWindowTitle(statusLine);  // the note is this entry's
-  return exit;
+  // The note stays in the title until the next screen sets its own.
+  return FollowUntilLeft(platform, session, readout);
 }
 
 }  // namespace moid

@@ -254,7 +254,7 @@ TEST(DriverMapPictures, UnsavedPicturesAreToldOncePerMapEntry) {
   const std::string line = "moidview: Orbits.bmp and Orbdis.bmp could not be saved in " + folder +
                            "; the map is shown without them\n";
   EXPECT_EQ(run.platform.ErrorOutput(), line + line);
-  // The title: the map's status line, then the note; the status line alone on leaving.
+  // The title: the map's status line, then the note, set anew on each entry.
   const std::string status = MapStatusLine(run.state->session.bodyName,
                                            run.state->session.moid.moidAu);
   const std::string noted = status + " - Orbits.bmp and Orbdis.bmp not saved in " + folder;
@@ -266,7 +266,7 @@ TEST(DriverMapPictures, UnsavedPicturesAreToldOncePerMapEntry) {
                                               "\")",
                                           "SetWindowTitle(\"" + noted + "\")"}));
   EXPECT_EQ(CountCalls(run.Log(), "SaveGfxWindow(\"Orbdis.bmp\")"), 2);
-  EXPECT_EQ(run.platform.WindowTitle(), status);  // Esc left the map: the note went with it
+  EXPECT_EQ(run.platform.WindowTitle(), noted);
   EXPECT_EQ(run.platform.Output(), "");
   ExpectOrderlyExit(run);
 }
