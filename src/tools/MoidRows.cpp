@@ -1,6 +1,8 @@
 #include "tools/MoidRows.h"
 
-#include "view/Session.h"
+#include <array>
+#include <charconv>
+
 #include "orbit/OrbitModel.h"
 #include "tools/ToolText.h"
 #include "view/MoidCaption.h"
@@ -15,14 +17,26 @@ namespace {
 
 // The caption's MOID run and longitude run as drawn, as UTF-8.
 std::string CaptionColumn(const MoidResult& moid) {
-  Session session;
-  session.moid = moid;
-  const MoidCaptionText caption = MakeMoidCaption(session);
-  return Windows1252ToUtf8(caption.distance + " | " + caption.longitude);
+  return Windows1252ToUtf8(MoidDistanceRun(moid.moidAu) + " | " +
+                           MoidLongitudeRun(moid.longitudeDeg));
 }
 
 void AppendField(std::string& out, const std::string& text) {
   out += text;
+  out += '\t';
+}
+
+// A number as ShortestNumber or std::to_string writes it, appended without a string of its own.
+template <typename Number>
+void AppendNumber(std::string& out, Number value) {
+  std::array<char, 32> buffer{};  // the longest double takes 24 characters
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  out.append(buffer.data(), result.ptr);
+}
+
+template <typename Number>
+void AppendNumberField(std::string& out, Number value) {
+  AppendNumber(out, value);
   out += '\t';
 }
 
@@ -31,19 +45,19 @@ void AppendField(std::string& out, const std::string& text) {
 void AppendMoidRow(std::string& out, long index, std::string_view name, const ViewerMoid& v,
                    double epochJd) {
   const MoidResult& m = v.moid;
-  AppendField(out, std::to_string(index));
+  AppendNumberField(out, index);
   AppendField(out, QuotedText(name));
-  AppendField(out, ShortestNumber(m.moidAu));
-  AppendField(out, ShortestNumber(m.moidAu * GM_PER_AU));
-  AppendField(out, ShortestNumber(m.longitudeDeg));
-  AppendField(out, std::to_string(m.gridMinEarthIndex));
-  AppendField(out, std::to_string(m.gridMinAsteroidIndex));
-  AppendField(out, ShortestNumber(v.minGm));
-  AppendField(out, ShortestNumber(v.maxGm));
-  AppendField(out, std::to_string(v.gridMaxEarthIndex));
-  AppendField(out, std::to_string(v.gridMaxAsteroidIndex));
+  AppendNumberField(out, m.moidAu);
+  AppendNumberField(out, m.moidAu * GM_PER_AU);
+  AppendNumberField(out, m.longitudeDeg);
+  AppendNumberField(out, m.gridMinEarthIndex);
+  AppendNumberField(out, m.gridMinAsteroidIndex);
+  AppendNumberField(out, v.minGm);
+  AppendNumberField(out, v.maxGm);
+  AppendNumberField(out, v.gridMaxEarthIndex);
+  AppendNumberField(out, v.gridMaxAsteroidIndex);
   AppendField(out, CaptionColumn(m));
-  out += ShortestNumber(epochJd);
+  AppendNumber(out, epochJd);
   out += '\n';
 }
 

@@ -12,13 +12,20 @@ constexpr int DISTANCE_X = 120;
 constexpr int LONGITUDE_X = 330;
 }  // namespace
 
+std::string MoidDistanceRun(double moidAu) {
+  return "Moid =" + FormatWithMask("####.####", moidAu * GM_PER_AU) + " Gm" + ", " +
+         FormatWithMask("##.######", moidAu) + " AU";
+}
+
+std::string MoidLongitudeRun(double longitudeDeg) {
+  return "Long = " + FormatWithMask("###.###\xB0", longitudeDeg);
+}
+
 MoidCaptionText MakeMoidCaption(const Session& session) {
-  const double moidAu = session.moid.moidAu;
   MoidCaptionText text;
   text.names = session.referenceName + "-" + session.bodyLabel;
-  text.distance = "Moid =" + FormatWithMask("####.####", moidAu * GM_PER_AU) + " Gm" + ", " +
-                  FormatWithMask("##.######", moidAu) + " AU";
-  text.longitude = "Long = " + FormatWithMask("###.###\xB0", session.moid.longitudeDeg);
+  text.distance = MoidDistanceRun(session.moid.moidAu);
+  text.longitude = MoidLongitudeRun(session.moid.longitudeDeg);
   return text;
 }
 

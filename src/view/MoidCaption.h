@@ -15,6 +15,10 @@ struct MoidCaptionText {
 
 MoidCaptionText MakeMoidCaption(const Session& session);
 
+// The distance run and the longitude run alone, for callers that hold only a MOID.
+std::string MoidDistanceRun(double moidAu);
+std::string MoidLongitudeRun(double longitudeDeg);
+
 // Selects Arial 15 and writes the caption along the top edge (row y = 3) in the current
 // font colour. Leaves Arial selected for the texts drawn after it.
 void DrawMoidCaption(GraphicsToolkit& graphics, const Session& session);
