@@ -29,7 +29,7 @@ BENCHMARK(BM_DrawPixelFullArea)->Unit(benchmark::kMillisecond);
 void BM_DashedLineFarEnds(benchmark::State& state) {
   moid::Canvas c;
   c.Resize(SIDE, SIDE);
-  c.PenStyle(PEN_DASHED);
+  c.PenStyle(moid::PEN_DASHED);
   for (auto _ : state) c.DrawLine(-2000000000, -1000000000, 2000000000, 1000000000);
 }
 BENCHMARK(BM_DashedLineFarEnds)->Unit(benchmark::kMicrosecond);
@@ -37,7 +37,7 @@ BENCHMARK(BM_DashedLineFarEnds)->Unit(benchmark::kMicrosecond);
 void BM_DashedSegmentAt1e12(benchmark::State& state) {
   moid::Canvas c;
   c.Resize(SIDE, SIDE);
-  c.PenStyle(PEN_DASHED);
+  c.PenStyle(moid::PEN_DASHED);
   for (auto _ : state) c.DrawSegment(-1e12, -3e11, 1e12, 7e11);
 }
 BENCHMARK(BM_DashedSegmentAt1e12)->Unit(benchmark::kMicrosecond);
@@ -79,8 +79,8 @@ void BM_FreezeAndShow(benchmark::State& state) {
   moid::Canvas c;
   c.Resize(SIDE, SIDE);
   for (auto _ : state) {
-    c.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
-    c.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
+    c.GfxWindow(moid::GFX_WINDOW_BEGIN_PICTURE);
+    c.GfxWindow(moid::GFX_WINDOW_SHOW_PICTURE);
   }
 }
 BENCHMARK(BM_FreezeAndShow)->Unit(benchmark::kMicrosecond);

@@ -23,7 +23,7 @@ std::unique_ptr<moid::sdl::SdlPlatform> OpenWindow(benchmark::State& state) {
   window->SetConsoleSize(141, 72);
   window->ConsoleGfx(0, 0, 0, 0);
   moid::GraphicsToolkit& g = window->Graphics();
-  g.GfxWindow(GFX_WINDOW_GRAPHICS);
+  g.GfxWindow(moid::GFX_WINDOW_GRAPHICS);
   g.BrushColor(moid::WHITE);
   g.GfxCLS();
   for (int x = 0; x <= W; x += 40) g.DrawLine(x, 0, W - x, W);
@@ -38,9 +38,9 @@ void BM_PresentFrame1080(benchmark::State& state) {
   moid::GraphicsToolkit& g = window->Graphics();
   int i = 0;
   for (auto _ : state) {
-    g.GfxWindow(GFX_WINDOW_BEGIN_PICTURE);
+    g.GfxWindow(moid::GFX_WINDOW_BEGIN_PICTURE);
     g.DrawPixel(i % W, (i / W) % W, moid::RED);
-    g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
+    g.GfxWindow(moid::GFX_WINDOW_SHOW_PICTURE);
     ++i;
   }
   state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
@@ -59,7 +59,7 @@ void BM_IdlePass(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(window->ReadKey());
     g.GfxRefresh(0);
-    g.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
+    g.GfxWindow(moid::GFX_WINDOW_SHOW_PICTURE);
   }
   state.counters["presents"] = static_cast<double>(window->PresentCount() - before);
 }
