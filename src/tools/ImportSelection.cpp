@@ -6,6 +6,7 @@
 #include "data/BodyCheck.h"
 #include "data/ElementRecord.h"
 #include "sources/BodyNames.h"
+#include "tools/SourceElements.h"
 #include "tools/ToolText.h"
 
 namespace moid::tools {
@@ -33,17 +34,6 @@ std::string MissingValues(const sources::SourceBody& body) {
     missing += (missing.empty() ? "" : ", ") + std::string(value.name);
   }
   return missing;
-}
-
-ElementRecord ElementsOf(const sources::SourceBody& body) {
-  ElementRecord record;
-  record.eccentricity = *body.eccentricity;
-  record.inclination = *body.inclination;
-  record.perihelionArgument = *body.perihelionArgument;
-  record.ascendingNode = *body.ascendingNode;
-  record.semiMajorAxis = *body.semiMajorAxis;
-  record.meanAnomaly = *body.meanAnomaly;
-  return record;
 }
 
 }  // namespace

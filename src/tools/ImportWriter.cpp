@@ -2,6 +2,7 @@
 
 #include "sources/Epoch.h"
 #include "sources/BodyNames.h"
+#include "tools/SourceElements.h"
 #include "tools/ToolText.h"
 
 namespace moid::tools {
@@ -21,12 +22,7 @@ void AppendElements(std::string& text, const ElementRecord& r) {
 }  // namespace
 
 ElementRecord RecordAtEpoch(const sources::SourceBody& body, double epochJd) {
-  ElementRecord record;
-  record.eccentricity = *body.eccentricity;
-  record.inclination = *body.inclination;
-  record.perihelionArgument = *body.perihelionArgument;
-  record.ascendingNode = *body.ascendingNode;
-  record.semiMajorAxis = *body.semiMajorAxis;
+  ElementRecord record = ElementsOf(body);
   record.meanAnomaly =
       sources::MeanAnomalyAt(*body.meanAnomaly, *body.semiMajorAxis, *body.epochJd, epochJd);
   record.name = sources::CatalogName(body.name);

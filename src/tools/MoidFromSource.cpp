@@ -11,6 +11,7 @@
 #include "tools/ImportSelection.h"
 #include "tools/MoidPipeline.h"
 #include "tools/MoidRows.h"
+#include "tools/SourceElements.h"
 #include "tools/ToolText.h"
 
 namespace moid::tools {
@@ -42,17 +43,6 @@ class BodyFilter {
   std::string text_;
   std::optional<long> position_;
 };
-
-ElementRecord ElementsOf(const sources::SourceBody& body) {
-  ElementRecord record;
-  record.eccentricity = *body.eccentricity;
-  record.inclination = *body.inclination;
-  record.perihelionArgument = *body.perihelionArgument;
-  record.ascendingNode = *body.ascendingNode;
-  record.semiMajorAxis = *body.semiMajorAxis;
-  record.meanAnomaly = *body.meanAnomaly;
-  return record;
-}
 
 // Turns what the reader finds into MOID jobs, and tells of what it cannot use.
 class MoidSourceVisitor final : public sources::SourceVisitor {
