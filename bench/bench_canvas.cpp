@@ -15,11 +15,11 @@ constexpr int SIDE = 1080;
 void BM_DrawPixelFullArea(benchmark::State& state) {
   moid::Canvas c;
   c.Resize(SIDE, SIDE);
-  moid::Colour colour = 0;
+  moid::Color color = 0;
   for (auto _ : state) {
     for (int y = 0; y < SIDE; ++y)
-      for (int x = 0; x < SIDE; ++x) c.DrawPixel(x, y, colour + static_cast<moid::Colour>(x));
-    ++colour;
+      for (int x = 0; x < SIDE; ++x) c.DrawPixel(x, y, color + static_cast<moid::Color>(x));
+    ++color;
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * SIDE * SIDE);

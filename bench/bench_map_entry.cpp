@@ -55,21 +55,21 @@ class DrawOnly final : public GraphicsToolkit {
   void GfxOption(int o, int v) override { c_.GfxOption(o, v); }
   void GfxCLS() override { c_.GfxCLS(); }
   void GfxRefresh(int m) override { c_.GfxRefresh(m); }
-  void PenColor(Colour c) override { c_.PenColor(c); }
-  void BrushColor(Colour c) override { c_.BrushColor(c); }
+  void PenColor(Color c) override { c_.PenColor(c); }
+  void BrushColor(Color c) override { c_.BrushColor(c); }
   void PenStyle(int s) override { c_.PenStyle(s); }
   void GfxBkgdMode(int m) override { c_.GfxBkgdMode(m); }
-  void GfxBkgdColor(Colour c) override { c_.GfxBkgdColor(c); }
+  void GfxBkgdColor(Color c) override { c_.GfxBkgdColor(c); }
   void DrawFrom(int x, int y) override { c_.DrawFrom(x, y); }
   void DrawTo(int x, int y) override { c_.DrawTo(x, y); }
   void DrawLine(int a, int b, int c, int d) override { c_.DrawLine(a, b, c, d); }
   void DrawCircle(int r) override { c_.DrawCircle(r); }
-  void DrawPixel(int x, int y, Colour c) override { c_.DrawPixel(x, y, c); }
+  void DrawPixel(int x, int y, Color c) override { c_.DrawPixel(x, y, c); }
   void DrawTextRow(const std::string& t, int m) override { c_.DrawTextRow(t, m); }
   void GfxFont(const std::string& f, int a, int s, int c, int d, int e, double g) override {
     c_.GfxFont(f, a, s, c, d, e, g);
   }
-  void GfxFontColor(Colour c) override { c_.GfxFontColor(c); }
+  void GfxFontColor(Color c) override { c_.GfxFontColor(c); }
   int MouseOverX() override { return c_.MouseOverX(); }
   int MouseOverY() override { return c_.MouseOverY(); }
   bool SaveGfxWindow(const std::string&) override { return true; }

@@ -1,5 +1,5 @@
 // The orbit set-up after choosing a body: both orbit tables, the distance grid scan,
-// the colour grid and the MOID refinement, whole and by stage.
+// the color grid and the MOID refinement, whole and by stage.
 #include <benchmark/benchmark.h>
 
 #include "distmap/ColorRamp.h"

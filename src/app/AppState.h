@@ -50,7 +50,7 @@ struct AppState {
   double defaultAzimuth = 0;
 
   Session session;      // orbits, grid, MOID, view of the chosen body
-  ColorGrid colorGrid;  // colour of every grid cell
+  ColorGrid colorGrid;  // color of every grid cell
   MapReadout readout;   // the map's pointer readout
 };
 

@@ -4,7 +4,7 @@
 
 namespace moid {
 
-Colour RampColor(int c) {
+Color RampColor(int c) {
   if (c < 0 || c > RAMP_STEPS) return BLACK;
   return RAMP_TABLE[c];
 }

@@ -39,7 +39,7 @@ void DrawTickLoop(GraphicsToolkit& g, const MapLayout& m, ScaleSide side, bool i
   for (int n = 0; n <= last; ++n) DrawTick(g, m, side, origin + n * step, isLong);
 }
 
-// A colour grid made for another width is left out rather than read past its end.
+// A color grid made for another width is left out rather than read past its end.
 bool FitsWidth(const ColorGrid& colors, int W) {
   return colors.W == W && colors.cells.size() >= static_cast<size_t>(W) * (W + 1);
 }
@@ -48,7 +48,7 @@ void DrawCells(GraphicsToolkit& g, const ColorGrid& colors, int W) {
   if (!FitsWidth(colors, W)) return;
   const int bottom = W + 26;
   for (int j = 0; j < W; ++j) {
-    const Colour* column = &colors.cells[static_cast<size_t>(j) * (W + 1)];
+    const Color* column = &colors.cells[static_cast<size_t>(j) * (W + 1)];
     const int x = MAP_LEFT + j;
     for (int k = 0; k < W; ++k) g.DrawPixel(x, bottom - k, column[k]);
   }

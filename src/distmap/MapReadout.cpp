@@ -4,7 +4,7 @@
 
 #include "distmap/MapLayout.h"
 #include "orbit/OrbitModel.h"
-#include "platform/Colour.h"
+#include "platform/Color.h"
 #include "text/NumericMask.h"
 
 namespace moid {

@@ -29,7 +29,7 @@ std::string ReadoutLine(const DistanceGrid& grid, int W, int j, int k);
 // The line for a pointer: ReadoutLine over the map, BLANK_READOUT elsewhere.
 std::string ReadoutFor(const DistanceGrid& grid, int W, MapPointer p);
 
-// On entry to the map: draws the line for the pointer in the current font colour if it
+// On entry to the map: draws the line for the pointer in the current font color if it
 // is over the map (and remembers the pointer); otherwise only blanks the text.
 void ShowFirstReadout(GraphicsToolkit& graphics, const DistanceGrid& grid, int W,
                       MapReadout& readout);

@@ -53,7 +53,7 @@ void RowPositionsPlain(const double* d, int count, double minGm, double maxGm, i
     pos[k] = OnIsoLineByRemainder(d[k]) ? BLACK_POSITION : RampPosition(d[k], minGm, maxGm);
 }
 
-void ColoursOfPositions(const int* pos, int count, Colour* out) {
+void ColorsOfPositions(const int* pos, int count, Color* out) {
   for (int k = 0; k < count; ++k) out[k] = RAMP_TABLE[pos[k]];
 }
 
@@ -112,30 +112,30 @@ __attribute__((target("avx2"))) inline __m256d RoundHalfEvenSmall4(__m256d x) {
 
 }  // namespace
 
-void ColourRowPlain(const double* d, int count, double minGm, double maxGm, Colour* out) {
+void ColorRowPlain(const double* d, int count, double minGm, double maxGm, Color* out) {
   int pos[CHUNK];
   for (int k = 0; k < count; k += CHUNK) {
     const int n = std::min(CHUNK, count - k);
     RowPositionsPlain(d + k, n, minGm, maxGm, pos);
-    ColoursOfPositions(pos, n, out + k);
+    ColorsOfPositions(pos, n, out + k);
   }
 }
 
 #if defined(MOID_HAVE_SSE2_KERNEL)
-void ColourRowSse2(const double* d, int count, double minGm, double maxGm, Colour* out) {
+void ColorRowSse2(const double* d, int count, double minGm, double maxGm, Color* out) {
   int pos[CHUNK];
   for (int k = 0; k < count; k += CHUNK) {
     const int n = std::min(CHUNK, count - k);
     RowPositionsSse2(d + k, n, minGm, maxGm, pos);
-    ColoursOfPositions(pos, n, out + k);
+    ColorsOfPositions(pos, n, out + k);
   }
 }
 #endif
 
 #if defined(MOID_HAVE_AVX2_KERNEL)
-// Colours of one row, four cells at a time, with the operations of RowPositionsSse2.
-__attribute__((target("avx2"))) void ColourRowAvx2(const double* d, int count, double minGm,
-                                                    double maxGm, Colour* out) {
+// Colors of one row, four cells at a time, with the operations of RowPositionsSse2.
+__attribute__((target("avx2"))) void ColorRowAvx2(const double* d, int count, double minGm,
+                                                    double maxGm, Color* out) {
   const __m256d vmin = _mm256_set1_pd(minGm), inverse = _mm256_set1_pd(1.0 / (maxGm - minGm));
   const __m256d steps = _mm256_set1_pd(RAMP_STEPS), zero = _mm256_setzero_pd();
   const __m256d tenth = _mm256_set1_pd(0.1), ten = _mm256_set1_pd(10.0);
@@ -152,7 +152,7 @@ __attribute__((target("avx2"))) void ColourRowAvx2(const double* d, int count, d
         _mm256_sub_pd(_mm256_and_pd(_mm256_sub_pd(q, c), absMask), half), absMask);
     if (_mm256_movemask_pd(_mm256_cmp_pd(offHalf, nearHalf, _CMP_LE_OQ)) != 0) {
       RowPositionsPlain(d + k, 4, minGm, maxGm, pos);
-      ColoursOfPositions(pos, 4, out + k);
+      ColorsOfPositions(pos, 4, out + k);
       continue;
     }
     const __m256d tens = RoundHalfEvenSmall4(_mm256_mul_pd(v, tenth));

@@ -25,7 +25,7 @@ struct MoidWorkspace {
   }
 };
 
-// The viewer's orbit set-up for one body at width W (without the colours).
+// The viewer's orbit set-up for one body at width W (without the colors).
 ViewerMoid ComputeViewerMoid(const OrbitGeometry& earth, const ElementRecord& body, int W,
                              MoidWorkspace& work);
 

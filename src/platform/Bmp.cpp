@@ -37,8 +37,8 @@ void PutHeaders(std::string& out, int width, int height, std::size_t imageBytes)
   PutLe32(out, static_cast<std::uint32_t>(imageBytes));
   PutLe32(out, PIXELS_PER_METRE);
   PutLe32(out, PIXELS_PER_METRE);
-  PutLe32(out, 0);  // colours used
-  PutLe32(out, 0);  // important colours
+  PutLe32(out, 0);  // colors used
+  PutLe32(out, 0);  // important colors
 }
 
 }  // namespace

@@ -25,7 +25,7 @@
 // change nothing visible here.
 // GfxOption, GfxRefresh and GfxBkgdMode are accepted and change nothing here (the SDL
 // backend presents the shown picture on GfxRefresh). Text is always drawn over an opaque
-// box of the text background colour. DrawTextRow leaves the current position unchanged.
+// box of the text background color. DrawTextRow leaves the current position unchanged.
 // GfxFont's size is the height of the text line (ascent + descent) in pixels, the way the
 // toolkit measures its fonts and the layout's fixed places were drawn: at 15, Arial has a
 // 13.43-pixel em.
@@ -39,15 +39,15 @@ constexpr double TEXT_REACH = 1 << 20;
 constexpr int MAX_SIDE = 32767;  // cairo's limit for an image surface
 constexpr std::uint32_t OPAQUE = 0xFF000000u;
 
-constexpr std::uint32_t ArgbOf(Colour c) {
+constexpr std::uint32_t ArgbOf(Color c) {
   return OPAQUE | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
 
-constexpr Colour ColourOf(std::uint32_t argb) {
+constexpr Color ColorOf(std::uint32_t argb) {
   return ((argb >> 16) & 0xFFu) | (argb & 0xFF00u) | ((argb & 0xFFu) << 16);
 }
 
-void SetSource(cairo_t* cr, Colour c) {
+void SetSource(cairo_t* cr, Color c) {
   cairo_set_source_rgb(cr, (c & 0xFFu) / 255.0, ((c >> 8) & 0xFFu) / 255.0,
                        ((c >> 16) & 0xFFu) / 255.0);
 }
@@ -107,10 +107,10 @@ struct Canvas::Impl {
   PixelBuffer liveBuffer;             // the live surface's pixels
   int width = 0;
   int height = 0;
-  Colour pen = BLACK;
-  Colour brush = WHITE;
-  Colour fontColour = BLACK;
-  Colour textBackground = WHITE;
+  Color pen = BLACK;
+  Color brush = WHITE;
+  Color fontColor = BLACK;
+  Color textBackground = WHITE;
   int penStyle = 0;
   int curX = 0;
   int curY = 0;
@@ -183,7 +183,7 @@ struct Canvas::Impl {
     return liveBuffer;
   }
 
-  void PutPixel(int x, int y, Colour c) {
+  void PutPixel(int x, int y, Color c) {
     if (x < 0 || y < 0 || x >= width || y >= height) return;
     BeginDirect();
     liveBuffer.Row(y)[x] = ArgbOf(c);
@@ -205,7 +205,7 @@ struct Canvas::Impl {
     Changed();
   }
 
-  void FillRect(double x0, double y0, double x1, double y1, Colour c) {
+  void FillRect(double x0, double y0, double x1, double y1, Color c) {
     cairo_new_path(cr);
     cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
     SetSource(cr, c);
@@ -244,7 +244,7 @@ struct Canvas::Impl {
     BeginCairo();
     FillRect(x0, y0, x1, y1, textBackground);
     cairo_set_scaled_font(cr, font);
-    SetSource(cr, fontColour);
+    SetSource(cr, fontColor);
     cairo_show_glyphs(cr, glyphs, count);
     cairo_glyph_free(glyphs);
     Changed();
@@ -275,13 +275,13 @@ void Canvas::Resize(int width, int height) { impl_->Recreate(width, height); }
 int Canvas::Width() const { return impl_->width; }
 int Canvas::Height() const { return impl_->height; }
 
-Colour Canvas::ShownPixel(int x, int y) const {
+Color Canvas::ShownPixel(int x, int y) const {
   MOID_EXPECT(x >= 0 && y >= 0 && x < impl_->width && y < impl_->height,
               "a pixel inside the area");
   if (x < 0 || y < 0 || x >= impl_->width || y >= impl_->height) return 0;
   const auto* row = reinterpret_cast<const unsigned char*>(ShownData()) +
                     static_cast<std::ptrdiff_t>(y) * ShownStride();
-  return ColourOf(reinterpret_cast<const std::uint32_t*>(row)[x]);
+  return ColorOf(reinterpret_cast<const std::uint32_t*>(row)[x]);
 }
 
 const std::uint32_t* Canvas::ShownData() const {
@@ -304,11 +304,11 @@ void Canvas::GfxWindow(int mode) {
 void Canvas::GfxOption(int, int) {}
 void Canvas::GfxCLS() { impl_->Clear(); }
 void Canvas::GfxRefresh(int) {}
-void Canvas::PenColor(Colour c) { impl_->pen = c & 0xFFFFFFu; }
-void Canvas::BrushColor(Colour c) { impl_->brush = c & 0xFFFFFFu; }
+void Canvas::PenColor(Color c) { impl_->pen = c & 0xFFFFFFu; }
+void Canvas::BrushColor(Color c) { impl_->brush = c & 0xFFFFFFu; }
 void Canvas::PenStyle(int style) { impl_->penStyle = style; }
 void Canvas::GfxBkgdMode(int) {}
-void Canvas::GfxBkgdColor(Colour c) { impl_->textBackground = c & 0xFFFFFFu; }
+void Canvas::GfxBkgdColor(Color c) { impl_->textBackground = c & 0xFFFFFFu; }
 
 void Canvas::DrawFrom(int x, int y) {
   impl_->curX = x;
@@ -329,7 +329,7 @@ void Canvas::DrawSegment(double x1, double y1, double x2, double y2) {
 
 void Canvas::DrawCircle(int radius) { impl_->Disc(radius); }
 
-void Canvas::DrawPixel(int x, int y, Colour c) {
+void Canvas::DrawPixel(int x, int y, Color c) {
   impl_->PutPixel(x, y, c);
   impl_->Changed();
 }
@@ -343,7 +343,7 @@ void Canvas::GfxFont(const std::string& face, int, int size, int, int, int, doub
   impl_->fonts.Get(face, size, FontSizing::LineHeight);
 }
 
-void Canvas::GfxFontColor(Colour c) { impl_->fontColour = c & 0xFFFFFFu; }
+void Canvas::GfxFontColor(Color c) { impl_->fontColor = c & 0xFFFFFFu; }
 int Canvas::MouseOverX() { return impl_->pointerX; }
 int Canvas::MouseOverY() { return impl_->pointerY; }
 

@@ -24,7 +24,7 @@ class Canvas final : public GraphicsToolkit {
   int Height() const;
 
   // The picture shown, as 0x00BBGGRR; (x, y) must lie inside the area.
-  Colour ShownPixel(int x, int y) const;
+  Color ShownPixel(int x, int y) const;
   // Row-major 0xAARRGGBB pixels of the shown picture (cairo's native ARGB32), stride in bytes.
   const std::uint32_t* ShownData() const;
   int ShownStride() const;
@@ -32,7 +32,7 @@ class Canvas final : public GraphicsToolkit {
   std::uint64_t ShownGeneration() const;
 
   // A line in double precision, for callers whose points may lie far off or be not finite
-  // (such a segment is dropped); pen colour and style as DrawLine; the current position
+  // (such a segment is dropped); pen color and style as DrawLine; the current position
   // is left alone.
   void DrawSegment(double x1, double y1, double x2, double y2);
 
@@ -43,19 +43,19 @@ class Canvas final : public GraphicsToolkit {
   void GfxOption(int option, int value) override;
   void GfxCLS() override;
   void GfxRefresh(int mode) override;
-  void PenColor(Colour c) override;
-  void BrushColor(Colour c) override;
+  void PenColor(Color c) override;
+  void BrushColor(Color c) override;
   void PenStyle(int style) override;
   void GfxBkgdMode(int mode) override;
-  void GfxBkgdColor(Colour c) override;
+  void GfxBkgdColor(Color c) override;
   void DrawFrom(int x, int y) override;
   void DrawTo(int x, int y) override;
   void DrawLine(int x1, int y1, int x2, int y2) override;
   void DrawCircle(int radius) override;
-  void DrawPixel(int x, int y, Colour c) override;
+  void DrawPixel(int x, int y, Color c) override;
   void DrawTextRow(const std::string& text, int mode) override;
   void GfxFont(const std::string& face, int a, int size, int c, int d, int e, double f) override;
-  void GfxFontColor(Colour c) override;
+  void GfxFontColor(Color c) override;
   int MouseOverX() override;
   int MouseOverY() override;
   bool SaveGfxWindow(const std::string& fileName) override;

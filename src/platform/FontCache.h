@@ -20,7 +20,7 @@ enum class FontSizing { LineHeight, Em };
 
 // Scaled fonts by face name and size, each created once. Glyphs are rendered
 // without antialiasing (every pixel is either ink or not), so text drawn again in the
-// background colour erases itself exactly. The cache loads its own fontconfig
+// background color erases itself exactly. The cache loads its own fontconfig
 // configuration on first use and releases it with itself (the library's shared default
 // configuration is never freed).
 class FontCache {

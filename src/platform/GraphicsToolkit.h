@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/Colour.h"
+#include "platform/Color.h"
 
 namespace moid {
 
@@ -26,23 +26,23 @@ class GraphicsToolkit {
 
   virtual void GfxWindow(int mode) = 0;
   virtual void GfxOption(int option, int value) = 0;
-  virtual void GfxCLS() = 0;  // fills the area with the brush colour
+  virtual void GfxCLS() = 0;  // fills the area with the brush color
   virtual void GfxRefresh(int mode) = 0;
-  virtual void PenColor(Colour c) = 0;
-  virtual void BrushColor(Colour c) = 0;
+  virtual void PenColor(Color c) = 0;
+  virtual void BrushColor(Color c) = 0;
   virtual void PenStyle(int style) = 0;  // PEN_SOLID or PEN_DASHED
   virtual void GfxBkgdMode(int mode) = 0;
-  virtual void GfxBkgdColor(Colour c) = 0;
+  virtual void GfxBkgdColor(Color c) = 0;
   virtual void DrawFrom(int x, int y) = 0;
   virtual void DrawTo(int x, int y) = 0;
   virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;  // (x2, y2) becomes current
   virtual void DrawCircle(int radius) = 0;  // disc at the current position
-  virtual void DrawPixel(int x, int y, Colour c) = 0;
+  virtual void DrawPixel(int x, int y, Color c) = 0;
   virtual void DrawTextRow(const std::string& text, int mode) = 0;
   // `size` is the height of a text line (ascent + descent) in pixels, not the em.
   virtual void GfxFont(const std::string& face, int a, int size, int c, int d, int e,
                        double f) = 0;
-  virtual void GfxFontColor(Colour c) = 0;
+  virtual void GfxFontColor(Color c) = 0;
   virtual int MouseOverX() = 0;
   virtual int MouseOverY() = 0;
   // Writes the shown picture as a 24-bit BMP; false when it could not be written

@@ -20,7 +20,7 @@ std::string MoidDistanceRun(double moidAu);
 std::string MoidLongitudeRun(double longitudeDeg);
 
 // Selects Arial 15 and writes the caption along the top edge (row y = 3) in the current
-// font colour. Leaves Arial selected for the texts drawn after it.
+// font color. Leaves Arial selected for the texts drawn after it.
 void DrawMoidCaption(GraphicsToolkit& graphics, const Session& session);
 
 }  // namespace moid

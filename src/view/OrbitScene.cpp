@@ -7,7 +7,7 @@
 #include "view/MoidCaption.h"
 #include "view/OrbitView.h"
 #include "view/Projection.h"
-#include "view/SceneColours.h"
+#include "view/SceneColors.h"
 #include "view/StatusLine.h"
 
 namespace moid {
@@ -39,7 +39,7 @@ void DrawBall(GraphicsToolkit& g, const Pixel& p, int radius) {
 }
 
 void DrawEarthSample(GraphicsToolkit& g, const Pixel& p, const ProjectedSample& s, bool ball,
-                     Colour c, int ballSize) {
+                     Color c, int ballSize) {
   g.PenColor(c);
   g.BrushColor(c);
   if (!p.drawable) return;
@@ -51,7 +51,7 @@ void DrawEarthSample(GraphicsToolkit& g, const Pixel& p, const ProjectedSample& 
 }
 
 void DrawAsteroidSample(GraphicsToolkit& g, const Pixel& p, const ProjectedSample& s,
-                        bool ball, Colour a, int ballSize) {
+                        bool ball, Color a, int ballSize) {
   if (!p.drawable) return;
   if (ball) {
     g.PenColor(a);
@@ -76,7 +76,7 @@ bool IsBallSample(int k, int W, int ballSpacing, bool animating) {
 
 }  // namespace
 
-Colour EarthSampleColour(int k, int W) {
+Color EarthSampleColor(int k, int W) {
   if (k == W / 2) return EARTH_AT_HALF;
   if (k == 0) return EARTH_AT_0;
   if (k == W / 4) return EARTH_AT_QUARTER;
@@ -84,7 +84,7 @@ Colour EarthSampleColour(int k, int W) {
   return EARTH_PLAIN;
 }
 
-Colour AsteroidSampleColour(double z) { return z < 0 ? ASTEROID_SOUTH : ASTEROID_NORTH; }
+Color AsteroidSampleColor(double z) { return z < 0 ? ASTEROID_SOUTH : ASTEROID_NORTH; }
 
 void DrawEclipticGrid(GraphicsToolkit& g, const GridNodeTable& nodes, int gridExtent) {
   const int E = std::clamp(gridExtent, 0, GRID_NODE_BOUND);
@@ -112,8 +112,8 @@ void DrawOrbitSamples(GraphicsToolkit& g, const Session& s, int last) {
     const ProjectedSample& as = t.asteroid[k];
     const Pixel ep = ToPixel(es, W);
     const Pixel ap = ToPixel(as, W);
-    const Colour c = EarthSampleColour(k, W);
-    const Colour a = AsteroidSampleColour(s.asteroidTable.z[k]);
+    const Color c = EarthSampleColor(k, W);
+    const Color a = AsteroidSampleColor(s.asteroidTable.z[k]);
     const bool ball = IsBallSample(k, W, s.ballSpacing, s.view.animating);
     // The nearer sample goes on top; on a tie the asteroid does.
     if (as.r > es.r) {

@@ -10,10 +10,10 @@ namespace moid {
 // frame leaves its key there; the frame empties the key buffer).
 void RedrawOrbitView(Platform& platform, Session& session, bool full, OrbitViewInput& input);
 
-// Colour of Earth sample k: the four marked longitudes, else black.
-Colour EarthSampleColour(int k, int W);
-// Colour of an asteroid sample: pale south of the ecliptic (Z < 0), dark otherwise.
-Colour AsteroidSampleColour(double z);
+// Color of Earth sample k: the four marked longitudes, else black.
+Color EarthSampleColor(int k, int W);
+// Color of an asteroid sample: pale south of the ecliptic (Z < 0), dark otherwise.
+Color AsteroidSampleColor(double z);
 
 // The drawing steps of a frame, each from the tables already projected.
 void DrawEclipticGrid(GraphicsToolkit& graphics, const GridNodeTable& nodes, int gridExtent);

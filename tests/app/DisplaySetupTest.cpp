@@ -168,7 +168,7 @@ TEST(FitLayout, RecreatesEveryWidthSizedTableZeroFilled) {
   EXPECT_EQ(s.session.projection.earth.size(), 505u);
   for (double d : s.session.grid.cells) ASSERT_EQ(d, 0.0);
   for (double d : s.session.earthTable.x) ASSERT_EQ(d, 0.0);
-  for (Colour c : s.colorGrid.cells) ASSERT_EQ(c, 0u);
+  for (Color c : s.colorGrid.cells) ASSERT_EQ(c, 0u);
   EXPECT_EQ(s.session.moid.moidAu, 0.0);
   EXPECT_EQ(s.catalogReads, 2);
 }

@@ -55,7 +55,7 @@ TEST(OrbitSetup, FindsTheGapBetweenTwoCoplanarCircles) {
   }
 }
 
-TEST(OrbitSetup, ColoursTheGridItScanned) {
+TEST(OrbitSetup, ColorsTheGridItScanned) {
   auto state = CoplanarCircles(72);
   HeadlessPlatform platform;
   Platform p = platform.AsPlatform();

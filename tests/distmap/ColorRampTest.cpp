@@ -13,7 +13,7 @@ struct Rgb {
   int r, g, b;
 };
 
-Rgb Unpack(Colour c) {
+Rgb Unpack(Color c) {
   return {static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
           static_cast<int>((c >> 16) & 0xFF)};
 }
@@ -78,12 +78,12 @@ TEST(BuildColorGrid, RampRunsFromRedAtTheMinimumToBlackAtTheMaximum) {
                                  1.0, 1537.0);
   ColorGrid colors;
   BuildColorGrid(g, g.W, colors);
-  EXPECT_EQ(colors.At(0, 0), RgbColour(255, 0, 0));
-  EXPECT_EQ(colors.At(0, 1), RgbColour(255, 255, 0));
-  EXPECT_EQ(colors.At(0, 2), RgbColour(0, 255, 255));
-  EXPECT_EQ(colors.At(0, 3), RgbColour(0, 0, 0));
-  EXPECT_EQ(colors.At(0, 4), RgbColour(0, 0, 0));
-  EXPECT_EQ(colors.At(0, 5), RgbColour(0, 0, 255));
+  EXPECT_EQ(colors.At(0, 0), RgbColor(255, 0, 0));
+  EXPECT_EQ(colors.At(0, 1), RgbColor(255, 255, 0));
+  EXPECT_EQ(colors.At(0, 2), RgbColor(0, 255, 255));
+  EXPECT_EQ(colors.At(0, 3), RgbColor(0, 0, 0));
+  EXPECT_EQ(colors.At(0, 4), RgbColor(0, 0, 0));
+  EXPECT_EQ(colors.At(0, 5), RgbColor(0, 0, 255));
 }
 
 TEST(BuildColorGrid, RampPositionRoundsHalfToEven) {
@@ -110,7 +110,7 @@ TEST(BuildColorGrid, NearTheTopTheRampFadesToBlack) {
 }
 
 TEST(BuildColorGrid, IsoDistanceBandsAreBlack) {
-  // Range 0.1 .. 1536.1: outside the bands every cell here has a coloured ramp position.
+  // Range 0.1 .. 1536.1: outside the bands every cell here has a colored ramp position.
   const DistanceGrid g = RowGrid({0.4, 19.5, 20.5, 21.5, 9.4999, 10.5, 30.0, 25.0, 0.1}, 0.1,
                                  1536.1);
   ColorGrid colors;
@@ -130,7 +130,7 @@ TEST(BuildColorGrid, SmallestDistanceIsRedOutsideTheBands) {
   const DistanceGrid g = RowGrid({3.0, 200.0, 57.0}, 3.0, 200.0);
   ColorGrid colors;
   BuildColorGrid(g, g.W, colors);
-  EXPECT_EQ(colors.At(0, 0), RgbColour(255, 0, 0));
+  EXPECT_EQ(colors.At(0, 0), RgbColor(255, 0, 0));
   EXPECT_EQ(colors.At(0, 1), 0u);  // 200 is on an iso line anyway
   EXPECT_EQ(colors.At(0, 2), RampColor(static_cast<int>(std::nearbyint(1536 * 54.0 / 197.0))));
 }
@@ -183,9 +183,9 @@ TEST(BuildColorGrid, FillsEveryCellOfTheWidthAndNothingElse) {
 namespace moid {
 namespace {
 
-// The colour of one distance by the rules themselves: round to whole Gm for the iso
+// The color of one distance by the rules themselves: round to whole Gm for the iso
 // line test, round 1536 (d - min) / (max - min) for the ramp.
-Colour ReferenceColour(double d, double minGm, double maxGm) {
+Color ReferenceColor(double d, double minGm, double maxGm) {
   const double n = std::nearbyint(d);
   if (std::fabs(n) < 1e18 && static_cast<long long>(n) % 10 == 0) return 0;
   const double c = std::nearbyint(1536 * (d - minGm) / (maxGm - minGm));
@@ -194,19 +194,19 @@ Colour ReferenceColour(double d, double minGm, double maxGm) {
 }
 
 void ExpectEveryKernelMatchesTheRules(const DistanceGrid& g, int W) {
-  for (ColourKernel kernel :
-       {ColourKernel::Fastest, ColourKernel::Plain, ColourKernel::Sse2, ColourKernel::Avx2}) {
+  for (ColorKernel kernel :
+       {ColorKernel::Fastest, ColorKernel::Plain, ColorKernel::Sse2, ColorKernel::Avx2}) {
     ColorGrid colors;
     if (!BuildColorGridWith(g, W, colors, kernel)) continue;  // not on this processor
     for (int j = 0; j < W; ++j)
       for (int k = 0; k < W; ++k)
-        ASSERT_EQ(colors.At(j, k), ReferenceColour(g.At(j, k), g.minGm, g.maxGm))
+        ASSERT_EQ(colors.At(j, k), ReferenceColor(g.At(j, k), g.minGm, g.maxGm))
             << "kernel " << static_cast<int>(kernel) << " cell " << j << "," << k << " d "
             << g.At(j, k);
   }
 }
 
-TEST(ColourKernels, ExactHalvesOfTheRampTakeTheDivision) {
+TEST(ColorKernels, ExactHalvesOfTheRampTakeTheDivision) {
   // Range 3072: every odd whole distance sits exactly half-way between two positions.
   const int W = 37;
   DistanceGrid g;
@@ -218,7 +218,7 @@ TEST(ColourKernels, ExactHalvesOfTheRampTakeTheDivision) {
   ExpectEveryKernelMatchesTheRules(g, W);
 }
 
-TEST(ColourKernels, BandEdgesAndNearHalves) {
+TEST(ColorKernels, BandEdgesAndNearHalves) {
   const std::vector<double> edges = {0.0, 0.5, 0.49999999999999994, 4.5, 5.0, 5.5, 9.5,
                                      9.499999999999998, 10.5, 10.500000000000002, 14.5,
                                      15.0, 19.5, 20.5, 99.5, 100.5, 1009.5, 1010.5,
@@ -233,7 +233,7 @@ TEST(ColourKernels, BandEdgesAndNearHalves) {
   ExpectEveryKernelMatchesTheRules(g, W);
 }
 
-TEST(ColourKernels, RealOrbitGridAtSeveralWidths) {
+TEST(ColorKernels, RealOrbitGridAtSeveralWidths) {
   const ElementRecord e{0.01671123, 0, 102.93768193, 0, 1.00000261, 0, "E"};
   const ElementRecord a{0.2759, 0.0465, 143.489, 259.798, 0.8463, 0, "A"};
   const OrbitGeometry earth = PrepareEarthGeometry(e), ast = PrepareAsteroidGeometry(a);
@@ -249,7 +249,7 @@ TEST(ColourKernels, RealOrbitGridAtSeveralWidths) {
   }
 }
 
-TEST(ColourKernels, AbsurdDistancesFallBackToThePlainRules) {
+TEST(ColorKernels, AbsurdDistancesFallBackToThePlainRules) {
   DistanceGrid g;
   g.Resize(3);
   const double values[] = {1e15, 1e15 + 10, 2e15, 5e15, 7.5e15, 1e16, 3e15 + 4, 3e15 + 6, 0};

@@ -37,7 +37,7 @@ class MapDrawing : public ::testing::Test {
     Platform p = hp.AsPlatform();
     DrawDistanceMap(p, fixture.session, fixture.colors);
   }
-  Colour Shown(int x, int y) { return hp.GetCanvas().ShownPixel(x, y); }
+  Color Shown(int x, int y) { return hp.GetCanvas().ShownPixel(x, y); }
   const std::vector<std::string>& Log() const { return hp.CallLog(); }
   size_t IndexOf(const std::string& call, size_t from = 0) const {
     const auto& log = hp.CallLog();
@@ -68,7 +68,7 @@ std::set<std::pair<int, int>> CoveredCells(const Session& s) {
   return covered;
 }
 
-TEST_F(MapDrawing, EveryCellShowsItsColourWhereNothingCoversIt) {
+TEST_F(MapDrawing, EveryCellShowsItsColorWhereNothingCoversIt) {
   fixture.session.bodyLabel = "Eros";  // narrow enough to stay in the left margin
   Draw();
   const auto covered = CoveredCells(fixture.session);
@@ -77,7 +77,7 @@ TEST_F(MapDrawing, EveryCellShowsItsColourWhereNothingCoversIt) {
     for (int k = 0; k < W; ++k) {
       if (covered.count({j, k})) continue;
       ++checked;
-      if (Shown(34 + j, W + 26 - k) != maptest::CellColour(j, k) && ++wrong <= 5) {
+      if (Shown(34 + j, W + 26 - k) != maptest::CellColor(j, k) && ++wrong <= 5) {
         ADD_FAILURE() << "cell (" << j << ", " << k << ") shows " << std::hex
                       << Shown(34 + j, W + 26 - k);
       }
@@ -88,16 +88,16 @@ TEST_F(MapDrawing, EveryCellShowsItsColourWhereNothingCoversIt) {
   EXPECT_EQ(hp.PixelCount(), static_cast<std::int64_t>(W) * W);
 }
 
-TEST_F(MapDrawing, CellsComeFromTheColourGridOnly) {
-  // Distances that would colour quite differently must not change a single pixel.
+TEST_F(MapDrawing, CellsComeFromTheColorGridOnly) {
+  // Distances that would color quite differently must not change a single pixel.
   for (double& d : fixture.session.grid.cells) d = 1000.0 - d;
   Draw();
-  EXPECT_EQ(Shown(34 + 5, W + 26 - 7), maptest::CellColour(5, 7));
-  EXPECT_EQ(Shown(34 + 431, W + 26 - 0), maptest::CellColour(431, 0));
-  EXPECT_EQ(Shown(34 + 200, W + 26 - 430), maptest::CellColour(200, 430));
+  EXPECT_EQ(Shown(34 + 5, W + 26 - 7), maptest::CellColor(5, 7));
+  EXPECT_EQ(Shown(34 + 431, W + 26 - 0), maptest::CellColor(431, 0));
+  EXPECT_EQ(Shown(34 + 200, W + 26 - 430), maptest::CellColor(200, 430));
 }
 
-TEST_F(MapDrawing, AColourGridOfAnotherWidthIsNotDrawn) {
+TEST_F(MapDrawing, AColorGridOfAnotherWidthIsNotDrawn) {
   fixture.colors.Resize(72);  // left over from another width: reading it would overrun
   Draw();
   EXPECT_EQ(hp.PixelCount(), 0);
@@ -122,7 +122,7 @@ TEST_F(MapDrawing, FrameCornersAndSides) {
   EXPECT_EQ(Shown(33, 27 + 203), WHITE);
   EXPECT_EQ(Shown(35 + W, 27 + 203), WHITE);
   // The cell just inside the bottom-right corner is a cell, not frame.
-  EXPECT_EQ(Shown(34 + W - 1, 26 + W), maptest::CellColour(W - 1, 0));
+  EXPECT_EQ(Shown(34 + W - 1, 26 + W), maptest::CellColor(W - 1, 0));
 }
 
 TEST_F(MapDrawing, FrameIsOneLineAndThreeDrawTos) {
@@ -253,12 +253,12 @@ TEST_F(MapDrawing, CrossesSitOnTheClosestAndFarthestCells) {
     EXPECT_EQ(Shown(maxX + d, maxY), RED) << d;
     EXPECT_EQ(Shown(maxX, maxY + d), RED) << d;
   }
-  // The cross is eight pixels: the cells beyond its arms and on its diagonals keep their colour.
-  EXPECT_EQ(Shown(minX - 4, minY), maptest::CellColour(96, 200));
-  EXPECT_EQ(Shown(minX + 5, minY), maptest::CellColour(105, 200));
-  EXPECT_EQ(Shown(minX + 1, minY + 1), maptest::CellColour(101, 199));
-  EXPECT_EQ(Shown(maxX, maxY - 4), maptest::CellColour(300, 54));
-  EXPECT_EQ(Shown(maxX, maxY + 5), maptest::CellColour(300, 45));
+  // The cross is eight pixels: the cells beyond its arms and on its diagonals keep their color.
+  EXPECT_EQ(Shown(minX - 4, minY), maptest::CellColor(96, 200));
+  EXPECT_EQ(Shown(minX + 5, minY), maptest::CellColor(105, 200));
+  EXPECT_EQ(Shown(minX + 1, minY + 1), maptest::CellColor(101, 199));
+  EXPECT_EQ(Shown(maxX, maxY - 4), maptest::CellColor(300, 54));
+  EXPECT_EQ(Shown(maxX, maxY + 5), maptest::CellColor(300, 45));
 }
 
 TEST_F(MapDrawing, NothingShowsBeforeThePictureIsComplete) {
@@ -284,7 +284,7 @@ TEST_F(MapDrawing, SavedMapMatchesTheShownPicture) {
   ASSERT_TRUE(img.Valid());
   EXPECT_EQ(img.width, W + 100);
   EXPECT_EQ(img.height, W + 100);
-  EXPECT_EQ(img.Pixel(34 + 5, W + 26 - 7), maptest::CellColour(5, 7));
+  EXPECT_EQ(img.Pixel(34 + 5, W + 26 - 7), maptest::CellColor(5, 7));
   EXPECT_EQ(img.Pixel(34 + 300, W + 26 - 50), RED);
   EXPECT_EQ(img.Pixel(34, 27), BLACK);
   EXPECT_EQ(img.Pixel(34 + 203, 26), WHITE);

@@ -45,7 +45,7 @@ struct ProgramRun {
 std::string Key(char c) { return keys::Ordinary(c); }
 const std::string ESC = Key(keys::ESC);
 
-TEST(MapInTheProgram, TheSavedMapShowsTheColourGridOfTheChosenBody) {
+TEST(MapInTheProgram, TheSavedMapShowsTheColorGridOfTheChosenBody) {
   ProgramRun run;
   run.List(" 432");
   run.List("(433) Eros");

@@ -107,7 +107,7 @@ TEST_F(MapScreen, FirstReadoutWhenThePointerIsAlreadyOverTheMap) {
   const std::vector<std::string> after = AfterSave();
   ASSERT_GE(after.size(), 5u);
   EXPECT_EQ(after[3], READOUT_AT);
-  EXPECT_EQ(after[4], TextCall(EXAMPLE_LINE));  // in the font colour in force: no colour call
+  EXPECT_EQ(after[4], TextCall(EXAMPLE_LINE));  // in the font color in force: no color call
   EXPECT_EQ(readout.readoutText, EXAMPLE_LINE);
   EXPECT_EQ(readout.lastX, 108);
   EXPECT_EQ(readout.lastY, W - 216);
@@ -182,7 +182,7 @@ TEST_F(MapScreen, OtherKeysAreDiscardedAndTheMapStays) {
   EXPECT_EQ(Run(), MapExit::ToExit);
   EXPECT_EQ(CountOf("GfxCLS()"), 1u);
   EXPECT_EQ(CountOf("GfxRefresh(0)"), 7u);  // one per pass that did not leave
-  EXPECT_EQ(hp.GetCanvas().ShownPixel(CellX(5), CellY(7)), maptest::CellColour(5, 7));
+  EXPECT_EQ(hp.GetCanvas().ShownPixel(CellX(5), CellY(7)), maptest::CellColor(5, 7));
 }
 
 TEST_F(MapScreen, AClosedWindowLeavesForTheExit) {
@@ -281,7 +281,7 @@ TEST_F(MapScreen, ThePointerOnTheFrameOrAboveTheTopRowShowsNoReadout) {
 
 TEST_F(MapScreen, BothPicturesAreWrittenToTheCurrentDirectory) {
   GraphicsToolkit& g = hp.Graphics();
-  g.BrushColor(RgbColour(10, 20, 200));
+  g.BrushColor(RgbColor(10, 20, 200));
   g.GfxCLS();  // stands for the orbit view's last frame
   hp.PushKeys({std::string(1, keys::ESC)});
   Run();
@@ -289,8 +289,8 @@ TEST_F(MapScreen, BothPicturesAreWrittenToTheCurrentDirectory) {
   const auto map = maptest::BmpImage::Load(dir.Path() / "Orbdis.bmp");
   ASSERT_TRUE(orbits.Valid());
   ASSERT_TRUE(map.Valid());
-  EXPECT_EQ(orbits.Pixel(CellX(5), CellY(7)), RgbColour(10, 20, 200));
-  EXPECT_EQ(map.Pixel(CellX(5), CellY(7)), maptest::CellColour(5, 7));
+  EXPECT_EQ(orbits.Pixel(CellX(5), CellY(7)), RgbColor(10, 20, 200));
+  EXPECT_EQ(map.Pixel(CellX(5), CellY(7)), maptest::CellColor(5, 7));
   EXPECT_EQ(map.Pixel(CellX(300), CellY(50)), RED);
 }
 
@@ -298,17 +298,17 @@ TEST_F(MapScreen, EveryEntryWritesBothPicturesAgain) {
   hp.PushKeys({"B"});
   Run();
   // Back in the orbit view: a different picture; and the map of another body.
-  hp.Graphics().BrushColor(RgbColour(0, 128, 0));
+  hp.Graphics().BrushColor(RgbColor(0, 128, 0));
   hp.Graphics().GfxCLS();
-  fixture.colors.cells[static_cast<size_t>(5) * (W + 1) + 7] = RgbColour(1, 2, 3);
+  fixture.colors.cells[static_cast<size_t>(5) * (W + 1) + 7] = RgbColor(1, 2, 3);
   hp.PushKeys({"B"});
   Run();
   const auto orbits = maptest::BmpImage::Load(dir.Path() / "Orbits.bmp");
   const auto map = maptest::BmpImage::Load(dir.Path() / "Orbdis.bmp");
   ASSERT_TRUE(orbits.Valid());
   ASSERT_TRUE(map.Valid());
-  EXPECT_EQ(orbits.Pixel(CellX(5), CellY(7)), RgbColour(0, 128, 0));
-  EXPECT_EQ(map.Pixel(CellX(5), CellY(7)), RgbColour(1, 2, 3));
+  EXPECT_EQ(orbits.Pixel(CellX(5), CellY(7)), RgbColor(0, 128, 0));
+  EXPECT_EQ(map.Pixel(CellX(5), CellY(7)), RgbColor(1, 2, 3));
   EXPECT_EQ(CountOf("SaveGfxWindow(\"Orbits.bmp\")"), 2u);
   EXPECT_EQ(CountOf("SaveGfxWindow(\"Orbdis.bmp\")"), 2u);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Synthetic map sessions for the map screen tests: a distance grid and a colour grid filled
+// Synthetic map sessions for the map screen tests: a distance grid and a color grid filled
 // here, so the tests need neither a catalogue nor the driver.
 #include <cstdint>
 #include <filesystem>
@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "distmap/ColorRamp.h"
-#include "platform/Colour.h"
+#include "platform/Color.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "view/Session.h"
 
 namespace moid::maptest {
 
-// A colour that tells the cell apart from every other cell, from black and from red.
-inline Colour CellColour(int j, int k) {
-  return RgbColour(j & 0xFF, k & 0xFF, 0x80 | ((j >> 8) << 2) | (k >> 8));
+// A color that tells the cell apart from every other cell, from black and from red.
+inline Color CellColor(int j, int k) {
+  return RgbColor(j & 0xFF, k & 0xFF, 0x80 | ((j >> 8) << 2) | (k >> 8));
 }
 
 struct MapFixture {
@@ -37,7 +37,7 @@ inline MapFixture MakeMapFixture(int W) {
   for (int j = 0; j < W; ++j) {
     for (int k = 0; k < W; ++k) {
       f.session.grid.At(j, k) = 5.0 + j / 2.0 + k / 4.0;
-      f.colors.cells[static_cast<size_t>(j) * (W + 1) + k] = CellColour(j, k);
+      f.colors.cells[static_cast<size_t>(j) * (W + 1) + k] = CellColor(j, k);
     }
   }
   f.session.grid.minGm = 5.0;
@@ -107,14 +107,14 @@ struct BmpImage {
     return img;
   }
   bool Valid() const { return width > 0 && height > 0; }
-  // The pixel as a toolkit colour, 0x00BBGGRR.
-  Colour Pixel(int x, int y) const {
+  // The pixel as a toolkit color, 0x00BBGGRR.
+  Color Pixel(int x, int y) const {
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
     const size_t at = dataOffset + static_cast<size_t>(height - 1 - y) * stride + x * 3;
     const int b = static_cast<unsigned char>(bytes[at]);
     const int g = static_cast<unsigned char>(bytes[at + 1]);
     const int r = static_cast<unsigned char>(bytes[at + 2]);
-    return RgbColour(r, g, b);
+    return RgbColor(r, g, b);
   }
 };
 

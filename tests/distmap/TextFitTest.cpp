@@ -27,8 +27,8 @@ using maptest::ScratchDirectory;
 
 constexpr int LONGITUDE_RUN_X = 330;  // where the caption's third run starts
 constexpr int MAP_FRAME_X = 34;       // the map's left frame line
-// A text colour found nowhere else in the test pictures (cell colours have blue >= 0x80).
-constexpr Colour TAGGED = RgbColour(1, 2, 3);
+// A text color found nowhere else in the test pictures (cell colors have blue >= 0x80).
+constexpr Color TAGGED = RgbColor(1, 2, 3);
 
 // Passes every call on to a canvas; texts that `tag` picks are drawn in TAGGED, and texts
 // that `keep` refuses are not drawn at all.
@@ -42,16 +42,16 @@ class TextTagger final : public GraphicsToolkit {
   void GfxOption(int option, int value) override { inner_.GfxOption(option, value); }
   void GfxCLS() override { inner_.GfxCLS(); }
   void GfxRefresh(int mode) override { inner_.GfxRefresh(mode); }
-  void PenColor(Colour c) override { inner_.PenColor(c); }
-  void BrushColor(Colour c) override { inner_.BrushColor(c); }
+  void PenColor(Color c) override { inner_.PenColor(c); }
+  void BrushColor(Color c) override { inner_.BrushColor(c); }
   void PenStyle(int style) override { inner_.PenStyle(style); }
   void GfxBkgdMode(int mode) override { inner_.GfxBkgdMode(mode); }
-  void GfxBkgdColor(Colour c) override { inner_.GfxBkgdColor(c); }
+  void GfxBkgdColor(Color c) override { inner_.GfxBkgdColor(c); }
   void DrawFrom(int x, int y) override { inner_.DrawFrom(x, y); }
   void DrawTo(int x, int y) override { inner_.DrawTo(x, y); }
   void DrawLine(int x1, int y1, int x2, int y2) override { inner_.DrawLine(x1, y1, x2, y2); }
   void DrawCircle(int radius) override { inner_.DrawCircle(radius); }
-  void DrawPixel(int x, int y, Colour c) override { inner_.DrawPixel(x, y, c); }
+  void DrawPixel(int x, int y, Color c) override { inner_.DrawPixel(x, y, c); }
   void DrawTextRow(const std::string& text, int mode) override {
     if (!keep_(text)) return;
     if (!tag_(text)) {
@@ -60,13 +60,13 @@ class TextTagger final : public GraphicsToolkit {
     }
     inner_.GfxFontColor(TAGGED);
     inner_.DrawTextRow(text, mode);
-    inner_.GfxFontColor(fontColour_);
+    inner_.GfxFontColor(fontColor_);
   }
   void GfxFont(const std::string& face, int a, int size, int c, int d, int e, double f) override {
     inner_.GfxFont(face, a, size, c, d, e, f);
   }
-  void GfxFontColor(Colour c) override {
-    fontColour_ = c;
+  void GfxFontColor(Color c) override {
+    fontColor_ = c;
     inner_.GfxFontColor(c);
   }
   int MouseOverX() override { return inner_.MouseOverX(); }
@@ -76,19 +76,19 @@ class TextTagger final : public GraphicsToolkit {
  private:
   Canvas& inner_;
   Pick keep_, tag_;
-  Colour fontColour_ = BLACK;
+  Color fontColor_ = BLACK;
 };
 
 bool StartsWith(const std::string& text, const std::string& head) {
   return text.rfind(head, 0) == 0;
 }
 
-// The rightmost column holding a pixel of `colour` (rows top..bottom), -1 when none does.
+// The rightmost column holding a pixel of `color` (rows top..bottom), -1 when none does.
 // Reads the shown pixels in bulk (0xAARRGGBB rows) for the thousands of pictures here.
-int RightmostOf(const Canvas& c, Colour colour, int top = 0, int bottom = -1) {
+int RightmostOf(const Canvas& c, Color color, int top = 0, int bottom = -1) {
   if (bottom < 0 || bottom >= c.Height()) bottom = c.Height() - 1;
-  const std::uint32_t argb = 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) |
-                             ((colour >> 16) & 0xFFu);
+  const std::uint32_t argb = 0xFF000000u | ((color & 0xFFu) << 16) | (color & 0xFF00u) |
+                             ((color >> 16) & 0xFFu);
   const auto* data = reinterpret_cast<const unsigned char*>(c.ShownData());
   int right = -1;
   for (int y = std::max(top, 0); y <= bottom; ++y) {
@@ -247,7 +247,7 @@ void ExpectLabelLeftOfTheMap(const std::string& label, int W) {
   for (int y = top; y < top + 16; ++y) {
     EXPECT_EQ(c.ShownPixel(MAP_FRAME_X, y), BLACK) << label << " frame, W = " << W << " y " << y;
     const int k = W + 26 - y;
-    EXPECT_EQ(c.ShownPixel(MAP_FRAME_X + 1, y), maptest::CellColour(1, k))
+    EXPECT_EQ(c.ShownPixel(MAP_FRAME_X + 1, y), maptest::CellColor(1, k))
         << label << " cell, W = " << W << " y " << y;
   }
 }

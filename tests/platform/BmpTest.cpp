@@ -27,7 +27,7 @@ std::uint32_t Le(const std::string& b, std::size_t at, int bytes) {
 // A reader written from the file format, independent of the writer.
 struct DecodedBmp {
   int width = 0, height = 0;
-  std::vector<Colour> pixels;  // top row first, 0x00BBGGRR
+  std::vector<Color> pixels;  // top row first, 0x00BBGGRR
 };
 
 DecodedBmp DecodeBmp24(const std::string& b) {
@@ -48,7 +48,7 @@ DecodedBmp DecodeBmp24(const std::string& b) {
     const std::size_t start = offset + row * static_cast<std::size_t>(d.height - 1 - y);
     for (int x = 0; x < d.width; ++x) {
       const std::size_t p = start + static_cast<std::size_t>(x) * 3;
-      d.pixels.push_back(RgbColour(static_cast<unsigned char>(b[p + 2]),
+      d.pixels.push_back(RgbColor(static_cast<unsigned char>(b[p + 2]),
                                    static_cast<unsigned char>(b[p + 1]),
                                    static_cast<unsigned char>(b[p])));
     }
@@ -72,11 +72,11 @@ class BmpFiles : public ::testing::Test {
     fs::create_directories(dir);
   }
   void TearDown() override { fs::remove_all(dir); }
-  // A 7 x 5 picture with a different colour in every pixel.
+  // A 7 x 5 picture with a different color in every pixel.
   void PaintDistinct(Canvas& c) {
     c.Resize(7, 5);
     for (int y = 0; y < 5; ++y)
-      for (int x = 0; x < 7; ++x) c.DrawPixel(x, y, RgbColour(x * 30, y * 50, 255 - x - y));
+      for (int x = 0; x < 7; ++x) c.DrawPixel(x, y, RgbColor(x * 30, y * 50, 255 - x - y));
   }
   fs::path dir;
 };
@@ -95,16 +95,16 @@ TEST(Bmp, HeaderAndPaddedBottomUpRowsOfAnOddWidth) {
   EXPECT_EQ(static_cast<unsigned char>(b[54]), 0x00);
   EXPECT_EQ(static_cast<unsigned char>(b[55]), 0xFF);
   EXPECT_EQ(static_cast<unsigned char>(b[56]), 0x00);
-  EXPECT_EQ(d.pixels[0], RgbColour(0, 0, 1));
-  EXPECT_EQ(d.pixels[5 + 1], RgbColour(2, 0, 0));
-  EXPECT_EQ(d.pixels[10 + 1], RgbColour(0xAB, 0xCD, 0xEF));
-  EXPECT_EQ(d.pixels[14], RgbColour(0x10, 0x20, 0x30));
+  EXPECT_EQ(d.pixels[0], RgbColor(0, 0, 1));
+  EXPECT_EQ(d.pixels[5 + 1], RgbColor(2, 0, 0));
+  EXPECT_EQ(d.pixels[10 + 1], RgbColor(0xAB, 0xCD, 0xEF));
+  EXPECT_EQ(d.pixels[14], RgbColor(0x10, 0x20, 0x30));
 }
 
 TEST(Bmp, RowsAreReadWithTheGivenStride) {
   const std::uint32_t px[2 * 4] = {0xFF111111, 0xDEADBEEF, 0, 0, 0xFF222222, 0xDEADBEEF, 0, 0};
   const DecodedBmp d = DecodeBmp24(EncodeBmp24(px, 1, 2, 16));
-  EXPECT_EQ(d.pixels, (std::vector<Colour>{0x111111, 0x222222}));
+  EXPECT_EQ(d.pixels, (std::vector<Color>{0x111111, 0x222222}));
 }
 
 TEST_F(BmpFiles, SavedPictureReadsBackPixelForPixel) {
@@ -127,10 +127,10 @@ TEST_F(BmpFiles, SaveWritesTheShownPictureNotTheOneBeingBuilt) {
   c.GfxCLS();
   const fs::path file = dir / "Orbits.bmp";
   ASSERT_TRUE(c.SaveGfxWindow(file.string()));
-  EXPECT_EQ(DecodeBmp24(Slurp(file)).pixels, std::vector<Colour>(9, WHITE));
+  EXPECT_EQ(DecodeBmp24(Slurp(file)).pixels, std::vector<Color>(9, WHITE));
   c.GfxWindow(GFX_WINDOW_SHOW_PICTURE);
   ASSERT_TRUE(c.SaveGfxWindow(file.string()));  // overwrites
-  EXPECT_EQ(DecodeBmp24(Slurp(file)).pixels, std::vector<Colour>(9, RED));
+  EXPECT_EQ(DecodeBmp24(Slurp(file)).pixels, std::vector<Color>(9, RED));
 }
 
 TEST_F(BmpFiles, SaveIntoAMissingDirectoryFails) {

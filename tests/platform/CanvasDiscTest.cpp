@@ -9,8 +9,8 @@ namespace {
 using testing::CountOf;
 using testing::PixelsNotOf;
 
-constexpr Colour PEN = RgbColour(200, 0, 0);
-constexpr Colour BRUSH = RgbColour(0, 0, 150);
+constexpr Color PEN = RgbColor(200, 0, 0);
+constexpr Color BRUSH = RgbColor(0, 0, 150);
 
 class CanvasDisc : public ::testing::Test {
  protected:
@@ -44,7 +44,7 @@ TEST_F(CanvasDisc, DiscIsSymmetricInBothAxesAndTheDiagonal) {
   DiscAt(15, 15, 9);
   for (int dy = -10; dy <= 10; ++dy) {
     for (int dx = -10; dx <= 10; ++dx) {
-      const Colour c = canvas.ShownPixel(15 + dx, 15 + dy);
+      const Color c = canvas.ShownPixel(15 + dx, 15 + dy);
       EXPECT_EQ(c, canvas.ShownPixel(15 - dx, 15 + dy));
       EXPECT_EQ(c, canvas.ShownPixel(15 + dx, 15 - dy));
       EXPECT_EQ(c, canvas.ShownPixel(15 + dy, 15 + dx));

@@ -125,8 +125,8 @@ TEST_F(CanvasLine, LineLeavesItsEndCurrentForDrawTo) {
                                      {12, 10}}));
 }
 
-TEST_F(CanvasLine, PenColourIsWrittenExactly) {
-  const Colour c = RgbColour(10, 200, 37);
+TEST_F(CanvasLine, PenColorIsWrittenExactly) {
+  const Color c = RgbColor(10, 200, 37);
   canvas.PenColor(c);
   canvas.DrawLine(0, 0, 39, 0);
   EXPECT_EQ(CountOf(canvas, c), 40);

@@ -38,15 +38,15 @@ TEST_F(CanvasShow, ANewCanvasIsEmptyAndNegativeSizesAreEmpty) {
 
 TEST_F(CanvasShow, ResizeKeepsPenAndBrush) {
   canvas.BrushColor(RED);
-  canvas.PenColor(RgbColour(1, 2, 3));
+  canvas.PenColor(RgbColor(1, 2, 3));
   canvas.Resize(5, 5);
   canvas.GfxCLS();
   EXPECT_EQ(CountOf(canvas, RED), 25);
   canvas.DrawLine(0, 0, 4, 0);
-  EXPECT_EQ(canvas.ShownPixel(2, 0), RgbColour(1, 2, 3));
+  EXPECT_EQ(canvas.ShownPixel(2, 0), RgbColor(1, 2, 3));
 }
 
-TEST_F(CanvasShow, ClearFillsWithTheBrushColour) {
+TEST_F(CanvasShow, ClearFillsWithTheBrushColor) {
   canvas.GfxCLS();  // the brush starts white
   EXPECT_EQ(CountOf(canvas, WHITE), 16 * 9);
   canvas.BrushColor(BLACK);
@@ -152,7 +152,7 @@ TEST_F(CanvasShow, ThreeWithoutTwoLeavesTheShownPictureUnchanged) {
 }
 
 TEST_F(CanvasShow, ShownDataIsCairoArgbOfTheShownPixels) {
-  canvas.DrawPixel(2, 1, RgbColour(0x12, 0x34, 0x56));
+  canvas.DrawPixel(2, 1, RgbColor(0x12, 0x34, 0x56));
   const auto* row =
       reinterpret_cast<const unsigned char*>(canvas.ShownData()) + canvas.ShownStride();
   EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(row)[2], 0xFF123456u);

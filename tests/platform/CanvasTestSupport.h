@@ -11,8 +11,8 @@ struct PixelBox {
   bool Empty() const { return right < left; }
 };
 
-// Every pixel of the shown picture whose colour differs from `background`.
-inline std::vector<std::pair<int, int>> PixelsNotOf(const Canvas& c, Colour background) {
+// Every pixel of the shown picture whose color differs from `background`.
+inline std::vector<std::pair<int, int>> PixelsNotOf(const Canvas& c, Color background) {
   std::vector<std::pair<int, int>> out;
   for (int y = 0; y < c.Height(); ++y) {
     for (int x = 0; x < c.Width(); ++x) {
@@ -22,15 +22,15 @@ inline std::vector<std::pair<int, int>> PixelsNotOf(const Canvas& c, Colour back
   return out;
 }
 
-inline int CountOf(const Canvas& c, Colour colour) {
+inline int CountOf(const Canvas& c, Color color) {
   int n = 0;
   for (int y = 0; y < c.Height(); ++y) {
-    for (int x = 0; x < c.Width(); ++x) n += c.ShownPixel(x, y) == colour ? 1 : 0;
+    for (int x = 0; x < c.Width(); ++x) n += c.ShownPixel(x, y) == color ? 1 : 0;
   }
   return n;
 }
 
-inline PixelBox BoxNotOf(const Canvas& c, Colour background) {
+inline PixelBox BoxNotOf(const Canvas& c, Color background) {
   PixelBox b{c.Width(), c.Height(), -1, -1};
   for (const auto& [x, y] : PixelsNotOf(c, background)) {
     b.left = std::min(b.left, x);
@@ -44,7 +44,7 @@ inline PixelBox BoxNotOf(const Canvas& c, Colour background) {
 
 // The shown picture as text rows, '#' for `ink` and '.' for anything else: easy to compare
 // and readable in a failure message.
-inline std::vector<std::string> Picture(const Canvas& c, Colour ink) {
+inline std::vector<std::string> Picture(const Canvas& c, Color ink) {
   std::vector<std::string> rows;
   for (int y = 0; y < c.Height(); ++y) {
     std::string row;

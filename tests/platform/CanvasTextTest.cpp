@@ -11,7 +11,7 @@ using testing::CountOf;
 using testing::PixelBox;
 using testing::PixelsNotOf;
 
-constexpr Colour GREEN = RgbColour(0, 255, 0);
+constexpr Color GREEN = RgbColor(0, 255, 0);
 
 class CanvasText : public ::testing::Test {
  protected:
@@ -58,7 +58,7 @@ TEST_F(CanvasText, TextLandsBelowAndRightOfTheCurrentPosition) {
   EXPECT_GE(box.right, 30 + 9 * 5);
 }
 
-TEST_F(CanvasText, TextIsMonochromeInTheFontColour) {
+TEST_F(CanvasText, TextIsMonochromeInTheFontColor) {
   canvas.GfxFontColor(RED);
   TextAt(5, 5, "MOID = 0.0123 AU, 123.4\xB0");
   const int red = CountOf(canvas, RED);
@@ -92,7 +92,7 @@ TEST_F(CanvasText, OpaqueBoxHidesWhatWasUnderneath) {
   // Inside the box only black ink or white background remain.
   for (int y = box.top; y <= box.bottom; ++y) {
     for (int x = box.left - 20 + 10; x <= box.right - 20 + 10; ++x) {
-      const Colour c = canvas.ShownPixel(x, y);
+      const Color c = canvas.ShownPixel(x, y);
       EXPECT_TRUE(c == BLACK || c == WHITE) << x << "," << y;
     }
   }

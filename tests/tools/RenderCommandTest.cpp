@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data/TempDirectory.h"
-#include "platform/Colour.h"
+#include "platform/Color.h"
 #include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
 
@@ -25,20 +25,20 @@ const std::string CIRCLES =
     "0,10,0,0,2,0,Tilted   \r\n"
     "0,45,0,0,2,0,Steep\r\n";
 
-// A 24-bit BMP read back: colours as 0x00BBGGRR.
+// A 24-bit BMP read back: colors as 0x00BBGGRR.
 struct Picture {
   int width = 0, height = 0;
-  std::vector<Colour> pixels;
-  Colour At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-  bool HasColourNear(Colour c, int x0, int y0, int reach) const {
+  std::vector<Color> pixels;
+  Color At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+  bool HasColorNear(Color c, int x0, int y0, int reach) const {
     for (int y = y0 - reach; y <= y0 + reach; ++y)
       for (int x = x0 - reach; x <= x0 + reach; ++x)
         if (x >= 0 && y >= 0 && x < width && y < height && At(x, y) == c) return true;
     return false;
   }
-  int Count(Colour c) const {
+  int Count(Color c) const {
     int n = 0;
-    for (Colour p : pixels) n += p == c;
+    for (Color p : pixels) n += p == c;
     return n;
   }
 };
@@ -67,20 +67,20 @@ Picture ReadBmp(const std::string& path) {
       const std::size_t at = row + 3 * static_cast<std::size_t>(x);
       if (at + 2 >= b.size()) return Picture{};
       p.pixels[static_cast<std::size_t>(y) * p.width + x] =
-          RgbColour(static_cast<unsigned char>(b[at + 2]), static_cast<unsigned char>(b[at + 1]),
+          RgbColor(static_cast<unsigned char>(b[at + 2]), static_cast<unsigned char>(b[at + 1]),
                     static_cast<unsigned char>(b[at]));
     }
   }
   return p;
 }
 
-constexpr Colour SUN_FILL = RgbColour(255, 210, 0);
-constexpr Colour AT_0 = RgbColour(190, 130, 0);
-constexpr Colour AT_90 = RgbColour(170, 0, 255);
-constexpr Colour AT_180 = RgbColour(0, 220, 0);
-constexpr Colour AT_270 = RgbColour(255, 200, 0);
-constexpr Colour DARK_BLUE = RgbColour(0, 0, 150);
-constexpr Colour PALE_BLUE = RgbColour(180, 180, 255);
+constexpr Color SUN_FILL = RgbColor(255, 210, 0);
+constexpr Color AT_0 = RgbColor(190, 130, 0);
+constexpr Color AT_90 = RgbColor(170, 0, 255);
+constexpr Color AT_180 = RgbColor(0, 220, 0);
+constexpr Color AT_270 = RgbColor(255, 200, 0);
+constexpr Color DARK_BLUE = RgbColor(0, 0, 150);
+constexpr Color PALE_BLUE = RgbColor(180, 180, 255);
 
 class RenderCommand : public ::testing::Test {
  protected:
@@ -111,12 +111,12 @@ TEST_F(RenderCommand, OrbitPictureOfTheStillDefaultView) {
   EXPECT_EQ(p.At(216 + 8, 216), SUN_FILL);   // radius 10
   EXPECT_NE(p.At(216 + 13, 216), SUN_FILL);
   // The Earth's markers near longitudes 0, 90, 180 and 270 of the unit circle.
-  EXPECT_TRUE(p.HasColourNear(AT_0, 216, 288, 4));
-  EXPECT_TRUE(p.HasColourNear(AT_90, 360, 216, 3));
-  EXPECT_TRUE(p.HasColourNear(AT_180, 216, 178, 3));
-  EXPECT_TRUE(p.HasColourNear(AT_270, 72, 216, 3));
+  EXPECT_TRUE(p.HasColorNear(AT_0, 216, 288, 4));
+  EXPECT_TRUE(p.HasColorNear(AT_90, 360, 216, 3));
+  EXPECT_TRUE(p.HasColorNear(AT_180, 216, 178, 3));
+  EXPECT_TRUE(p.HasColorNear(AT_270, 72, 216, 3));
   // The asteroid's orbit lies in the ecliptic: dark blue only; its sample 0 at (2, 0, 0).
-  EXPECT_TRUE(p.HasColourNear(DARK_BLUE, 216, 480, 3));
+  EXPECT_TRUE(p.HasColorNear(DARK_BLUE, 216, 480, 3));
   EXPECT_EQ(p.Count(PALE_BLUE), 0);
   EXPECT_EQ(p.At(479, 511), WHITE);
 }
@@ -131,7 +131,7 @@ TEST_F(RenderCommand, InclinedOrbitTurnsPaleSouthOfTheEcliptic) {
 TEST_F(RenderCommand, AnimationHidesTheEarthsMarkers) {
   ASSERT_EQ(Render({catalog, "--body", "Flat", "--keys", "M", "--out", out}).code, 0);
   const Picture p = ReadBmp(out + "/Orbits.bmp");
-  for (Colour c : {AT_0, AT_90, AT_180, AT_270}) EXPECT_EQ(p.Count(c), 0);
+  for (Color c : {AT_0, AT_90, AT_180, AT_270}) EXPECT_EQ(p.Count(c), 0);
   EXPECT_EQ(p.At(216, 216), SUN_FILL);
 }
 
@@ -144,8 +144,8 @@ TEST_F(RenderCommand, KeysTurnTheView) {
             0);
   // Turned by 90 degrees: longitude 90 now lies where longitude 0 was.
   const Picture p = ReadBmp(out + "/Orbits.bmp");
-  EXPECT_TRUE(p.HasColourNear(AT_90, 216, 288, 4));
-  EXPECT_FALSE(p.HasColourNear(AT_0, 216, 288, 8));
+  EXPECT_TRUE(p.HasColorNear(AT_90, 216, 288, 4));
+  EXPECT_FALSE(p.HasColorNear(AT_0, 216, 288, 8));
 }
 
 TEST_F(RenderCommand, WidthChoosesTheItemOfTheList) {

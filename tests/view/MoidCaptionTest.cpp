@@ -65,7 +65,7 @@ TEST(MoidCaption, DrawsThreeRunsInArialOnRowThree) {
   for (int i : {2, 4, 6}) EXPECT_EQ(g.calls[i].args, std::vector<long long>{0});
 }
 
-TEST(MoidCaption, SetsNoColour) {
+TEST(MoidCaption, SetsNoColor) {
   RecordingGraphics g;
   DrawMoidCaption(g, CaptionSession(0.1, 10, "X"));
   EXPECT_EQ(g.Count("PenColor") + g.Count("BrushColor") + g.Count("GfxFontColor"), 0);

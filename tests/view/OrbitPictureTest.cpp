@@ -14,13 +14,13 @@ namespace {
 
 using headless::HeadlessPlatform;
 
-constexpr Colour SUN_FILL = RgbColour(255, 210, 0);
-constexpr Colour AT_0 = RgbColour(190, 130, 0);
-constexpr Colour AT_90 = RgbColour(170, 0, 255);
-constexpr Colour AT_180 = RgbColour(0, 220, 0);
-constexpr Colour AT_270 = RgbColour(255, 200, 0);
-constexpr Colour DARK_BLUE = RgbColour(0, 0, 150);
-constexpr Colour PALE_BLUE = RgbColour(180, 180, 255);
+constexpr Color SUN_FILL = RgbColor(255, 210, 0);
+constexpr Color AT_0 = RgbColor(190, 130, 0);
+constexpr Color AT_90 = RgbColor(170, 0, 255);
+constexpr Color AT_180 = RgbColor(0, 220, 0);
+constexpr Color AT_270 = RgbColor(255, 200, 0);
+constexpr Color DARK_BLUE = RgbColor(0, 0, 150);
+constexpr Color PALE_BLUE = RgbColor(180, 180, 255);
 
 // A headless console of 60 x 32 cells of 8 x 16 pixels: the area for W = 432.
 struct Screen {
@@ -34,14 +34,14 @@ struct Screen {
     Platform p = hp.AsPlatform();
     RedrawOrbitView(p, s, full);
   }
-  Colour At(int x, int y) { return hp.GetCanvas().ShownPixel(x, y); }
-  bool Near(Colour c, int x0, int y0, int reach) {
+  Color At(int x, int y) { return hp.GetCanvas().ShownPixel(x, y); }
+  bool Near(Color c, int x0, int y0, int reach) {
     for (int y = y0 - reach; y <= y0 + reach; ++y)
       for (int x = x0 - reach; x <= x0 + reach; ++x)
         if (At(x, y) == c) return true;
     return false;
   }
-  int Count(Colour c, int x0 = 0, int y0 = 0, int x1 = 479, int y1 = 511) {
+  int Count(Color c, int x0 = 0, int y0 = 0, int x1 = 479, int y1 = 511) {
     int n = 0;
     for (int y = y0; y <= y1; ++y)
       for (int x = x0; x <= x1; ++x) n += At(x, y) == c;
@@ -53,13 +53,13 @@ struct Screen {
   }
 };
 
-TEST(OrbitPicture, SunAtTheCentreInItsFillColour) {
+TEST(OrbitPicture, SunAtTheCentreInItsFillColor) {
   Screen screen;
   auto s = viewtest::CircleSession(432);
   screen.Draw(*s);
   EXPECT_EQ(screen.At(216, 216), SUN_FILL);
   EXPECT_EQ(screen.At(216 - 6, 216 + 6), SUN_FILL);  // inside radius 10
-  EXPECT_EQ(screen.At(216, 216 - 10), RgbColour(255, 209, 0));  // its outline
+  EXPECT_EQ(screen.At(216, 216 - 10), RgbColor(255, 209, 0));  // its outline
   EXPECT_EQ(screen.At(216 + 14, 216 - 14), WHITE);    // outside it, off the grid and orbits
 }
 
@@ -90,7 +90,7 @@ TEST(OrbitPicture, AnimationShowsNoMarkersButTheDateUnderTheCaption) {
   s->view.animTime = s->epoch - 1;
   screen.hp.ClearLog();
   screen.Draw(*s);
-  for (Colour c : {AT_0, AT_90, AT_180, AT_270}) EXPECT_EQ(screen.Count(c), 0);
+  for (Color c : {AT_0, AT_90, AT_180, AT_270}) EXPECT_EQ(screen.Count(c), 0);
   EXPECT_GT(screen.Count(BLACK, 1, 22, 100, 37), 20);
   EXPECT_TRUE(screen.LogHasRun({"GfxFont(\"Courier\",0,15,1,0,0,0)", "DrawFrom(1,22)",
                                 "DrawTextRow(\"2023/ 2/25\",0)", "GfxWindow(3)"}));

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "ViewTestSupport.h"
-#include "view/SceneColours.h"
+#include "view/SceneColors.h"
 
 namespace moid {
 namespace {
@@ -17,19 +17,19 @@ using viewtest::Call;
 using viewtest::CircleSession;
 using viewtest::Rig;
 
-constexpr Colour GRID_BLUE = RgbColour(0, 155, 255);
-constexpr Colour DARK_BLUE = RgbColour(0, 0, 150);
-constexpr Colour PALE_BLUE = RgbColour(180, 180, 255);
+constexpr Color GRID_BLUE = RgbColor(0, 155, 255);
+constexpr Color DARK_BLUE = RgbColor(0, 0, 150);
+constexpr Color PALE_BLUE = RgbColor(180, 180, 255);
 
-bool IsEarthColour(long long c) {
-  return c == 0 || c == RgbColour(190, 130, 0) || c == RgbColour(170, 0, 255) ||
-         c == RgbColour(0, 220, 0) || c == RgbColour(255, 200, 0);
+bool IsEarthColor(long long c) {
+  return c == 0 || c == RgbColor(190, 130, 0) || c == RgbColor(170, 0, 255) ||
+         c == RgbColor(0, 220, 0) || c == RgbColor(255, 200, 0);
 }
 
-std::vector<Ball> BallsOfColour(const std::vector<Ball>& balls, long long colour) {
+std::vector<Ball> BallsOfColor(const std::vector<Ball>& balls, long long color) {
   std::vector<Ball> out;
   for (const Ball& b : balls)
-    if (b.colour == colour) out.push_back(b);
+    if (b.color == color) out.push_back(b);
   return out;
 }
 
@@ -93,7 +93,7 @@ TEST(OrbitScene, SunIsADiscOfRadiusTenAtTheCentreDrawnWithTheGridsPenStyle) {
   Draw(rig, *s);
   const auto& c = rig.graphics.calls;
   const std::vector<Call> want = {
-      {"PenColor", {RgbColour(255, 209, 0)}, ""}, {"BrushColor", {RgbColour(255, 210, 0)}, ""},
+      {"PenColor", {RgbColor(255, 209, 0)}, ""}, {"BrushColor", {RgbColor(255, 210, 0)}, ""},
       {"DrawFrom", {216, 216}, ""},               {"DrawCircle", {10}, ""},
       {"PenStyle", {0}, ""}};
   auto it = std::search(c.begin(), c.end(), want.begin(), want.end(), [](const Call& a, const Call& b) {
@@ -104,29 +104,29 @@ TEST(OrbitScene, SunIsADiscOfRadiusTenAtTheCentreDrawnWithTheGridsPenStyle) {
   EXPECT_EQ(std::count_if(c.begin(), it, [](const Call& x) { return x.name == "PenStyle"; }), 1);
 }
 
-TEST(OrbitScene, StillViewHasThirtySixBallsPerOrbitAndColouredEarthMarkers) {
+TEST(OrbitScene, StillViewHasThirtySixBallsPerOrbitAndColoredEarthMarkers) {
   Rig rig;
   auto s = CircleSession(432);
   Draw(rig, *s);
   const auto balls = BallsDrawn(rig.graphics);
   ASSERT_EQ(balls.size(), 36u * 2 + 3);  // and the Sun and the two end dots
-  EXPECT_EQ(BallsOfColour(balls, BLACK).size(), 32u);
-  EXPECT_EQ(BallsOfColour(balls, DARK_BLUE).size(), 36u);  // an orbit in the ecliptic
+  EXPECT_EQ(BallsOfColor(balls, BLACK).size(), 32u);
+  EXPECT_EQ(BallsOfColor(balls, DARK_BLUE).size(), 36u);  // an orbit in the ecliptic
   // Sample 0 lies at (1, 0, 0): pixel (216, 288), 2.09 AU from the eye.
-  const auto at0 = BallsOfColour(balls, RgbColour(190, 130, 0));
+  const auto at0 = BallsOfColor(balls, RgbColor(190, 130, 0));
   ASSERT_EQ(at0.size(), 1u);
   EXPECT_EQ(at0[0].x, 216);
   EXPECT_EQ(at0[0].y, 288);
   EXPECT_EQ(at0[0].radius, 6);
   // The others lie close to longitudes 90, 180 and 270 (the samples are 360/431 apart).
   struct Marker {
-    Colour colour;
+    Color color;
     int x, y;
   };
-  for (const Marker m : {Marker{RgbColour(170, 0, 255), 360, 216},
-                         Marker{RgbColour(0, 220, 0), 216, 178},
-                         Marker{RgbColour(255, 200, 0), 72, 216}}) {
-    const auto found = BallsOfColour(balls, m.colour);
+  for (const Marker m : {Marker{RgbColor(170, 0, 255), 360, 216},
+                         Marker{RgbColor(0, 220, 0), 216, 178},
+                         Marker{RgbColor(255, 200, 0), 72, 216}}) {
+    const auto found = BallsOfColor(balls, m.color);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_LE(std::abs(found[0].x - m.x), 2);
     EXPECT_LE(std::abs(found[0].y - m.y), 2);
@@ -147,20 +147,20 @@ TEST(OrbitScene, EarthPointsAreBlackPixels) {
   EXPECT_EQ(rig.graphics.Count("DrawPixel"), 2 * (432 - 36));
 }
 
-TEST(OrbitScene, MarkerColoursGoByIndex) {
+TEST(OrbitScene, MarkerColorsGoByIndex) {
   const int W = 432;
-  EXPECT_EQ(EarthSampleColour(0, W), RgbColour(190, 130, 0));
-  EXPECT_EQ(EarthSampleColour(108, W), RgbColour(170, 0, 255));
-  EXPECT_EQ(EarthSampleColour(216, W), RgbColour(0, 220, 0));
-  EXPECT_EQ(EarthSampleColour(324, W), RgbColour(255, 200, 0));
-  for (int k : {1, 12, 107, 109, 215, 323, 431, 432}) EXPECT_EQ(EarthSampleColour(k, W), BLACK);
+  EXPECT_EQ(EarthSampleColor(0, W), RgbColor(190, 130, 0));
+  EXPECT_EQ(EarthSampleColor(108, W), RgbColor(170, 0, 255));
+  EXPECT_EQ(EarthSampleColor(216, W), RgbColor(0, 220, 0));
+  EXPECT_EQ(EarthSampleColor(324, W), RgbColor(255, 200, 0));
+  for (int k : {1, 12, 107, 109, 215, 323, 431, 432}) EXPECT_EQ(EarthSampleColor(k, W), BLACK);
 }
 
 TEST(OrbitScene, AsteroidIsPaleExactlyWhereItsZIsNegative) {
-  EXPECT_EQ(AsteroidSampleColour(0.0), DARK_BLUE);
-  EXPECT_EQ(AsteroidSampleColour(-0.0), DARK_BLUE);
-  EXPECT_EQ(AsteroidSampleColour(1e-300), DARK_BLUE);
-  EXPECT_EQ(AsteroidSampleColour(-1e-300), PALE_BLUE);
+  EXPECT_EQ(AsteroidSampleColor(0.0), DARK_BLUE);
+  EXPECT_EQ(AsteroidSampleColor(-0.0), DARK_BLUE);
+  EXPECT_EQ(AsteroidSampleColor(1e-300), DARK_BLUE);
+  EXPECT_EQ(AsteroidSampleColor(-1e-300), PALE_BLUE);
   // Inclined circle with node and perihelion at longitude 0: Z = 2 sin i sin(nu) with
   // nu = 360 k / 431 degrees, north for k <= 215, south from k = 216 on.
   Rig rig;
@@ -180,8 +180,8 @@ TEST(OrbitScene, AsteroidIsPaleExactlyWhereItsZIsNegative) {
   }
   // Balls: sample 0 lies in the ecliptic (Z = 0) and is dark; 18 of 36 are south.
   const auto balls = BallsDrawn(rig.graphics);
-  EXPECT_EQ(BallsOfColour(balls, PALE_BLUE).size(), 18u);
-  EXPECT_EQ(BallsOfColour(balls, DARK_BLUE).size(), 18u);
+  EXPECT_EQ(BallsOfColor(balls, PALE_BLUE).size(), 18u);
+  EXPECT_EQ(BallsOfColor(balls, DARK_BLUE).size(), 18u);
 }
 
 TEST(OrbitScene, NearerSampleOfEachPairIsDrawnSecond) {
@@ -192,13 +192,13 @@ TEST(OrbitScene, NearerSampleOfEachPairIsDrawnSecond) {
   // Sample 0: the asteroid at (2, 0, 0) is nearer the eye than the Earth at (1, 0, 0).
   auto first0 = std::find_if(balls.begin(), balls.end(), [](const Ball& b) { return b.x == 216 && b.y == 288; });
   ASSERT_NE(first0, balls.end());
-  EXPECT_EQ(first0->colour, RgbColour(190, 130, 0));
-  EXPECT_EQ((first0 + 1)->colour, DARK_BLUE);
+  EXPECT_EQ(first0->color, RgbColor(190, 130, 0));
+  EXPECT_EQ((first0 + 1)->color, DARK_BLUE);
   EXPECT_EQ((first0 + 1)->y, 480);
   // Sample 216 (about 180 degrees): the asteroid lies beyond the Sun, the Earth in front.
-  auto green = std::find_if(balls.begin(), balls.end(), [](const Ball& b) { return b.colour == RgbColour(0, 220, 0); });
+  auto green = std::find_if(balls.begin(), balls.end(), [](const Ball& b) { return b.color == RgbColor(0, 220, 0); });
   ASSERT_NE(green, balls.begin());
-  EXPECT_EQ((green - 1)->colour, DARK_BLUE);
+  EXPECT_EQ((green - 1)->color, DARK_BLUE);
 }
 
 TEST(OrbitScene, OnATieTheAsteroidGoesOnTop) {
@@ -209,10 +209,10 @@ TEST(OrbitScene, OnATieTheAsteroidGoesOnTop) {
   const auto balls = BallsDrawn(rig.graphics);
   std::vector<long long> sampleBalls;
   for (const Ball& b : balls)
-    if (b.radius != 10 && b.radius != 2) sampleBalls.push_back(b.colour);
+    if (b.radius != 10 && b.radius != 2) sampleBalls.push_back(b.color);
   ASSERT_EQ(sampleBalls.size(), 72u);  // 36 pairs at W = 72, spacing 2
   for (std::size_t n = 0; n < sampleBalls.size(); n += 2) {
-    EXPECT_TRUE(IsEarthColour(sampleBalls[n])) << n;
+    EXPECT_TRUE(IsEarthColor(sampleBalls[n])) << n;
     EXPECT_EQ(sampleBalls[n + 1], DARK_BLUE) << n;
   }
 }
@@ -254,12 +254,12 @@ TEST(OrbitScene, ClosestApproachEndsWhereThoseSamplesWereDrawn) {
   s->moid.gridMinAsteroidIndex = 240;  // a south ball
   Draw(rig, *s);
   const auto balls = BallsDrawn(rig.graphics);
-  const auto purple = BallsOfColour(balls, RgbColour(170, 0, 255));
+  const auto purple = BallsOfColor(balls, RgbColor(170, 0, 255));
   ASSERT_EQ(purple.size(), 1u);
   const auto red = rig.graphics.Named("DrawLine").back();
   EXPECT_EQ(red.args[0], purple[0].x);
   EXPECT_EQ(red.args[1], purple[0].y);
-  const auto south = BallsOfColour(balls, PALE_BLUE);
+  const auto south = BallsOfColor(balls, PALE_BLUE);
   // Asteroid balls south of the ecliptic: samples 216, 228, 240, ...
   ASSERT_GE(south.size(), 3u);
   EXPECT_EQ(red.args[2], south[2].x);
@@ -313,13 +313,13 @@ TEST(OrbitScene, AnimatedFrameHasPlainCurvesTwoCurrentBallsAndTheDate) {
   const auto balls = BallsDrawn(rig.graphics);
   ASSERT_EQ(balls.size(), 5u);  // Sun, Earth and asteroid now, two end dots
   for (const Ball& b : balls) {
-    EXPECT_NE(b.colour, RgbColour(190, 130, 0));
-    EXPECT_NE(b.colour, RgbColour(0, 220, 0));
+    EXPECT_NE(b.color, RgbColor(190, 130, 0));
+    EXPECT_NE(b.color, RgbColor(0, 220, 0));
   }
   // Both bodies stand at longitude 0 at the epoch: the Earth's black ball at (216, 288).
-  EXPECT_EQ(BallsOfColour(balls, BLACK).size(), 1u);
-  EXPECT_EQ(BallsOfColour(balls, BLACK)[0].x, 216);
-  EXPECT_EQ(BallsOfColour(balls, BLACK)[0].y, 288);
+  EXPECT_EQ(BallsOfColor(balls, BLACK).size(), 1u);
+  EXPECT_EQ(BallsOfColor(balls, BLACK)[0].x, 216);
+  EXPECT_EQ(BallsOfColor(balls, BLACK)[0].y, 288);
   EXPECT_EQ(rig.graphics.Count("DrawPixel"), 2 * 432);
   // The date under the caption, in Courier, after the labels and the black pen.
   const auto& c = rig.graphics.calls;
@@ -357,7 +357,7 @@ TEST(OrbitScene, SamplesAtTheEyesDepthAreLeftOut) {
     s->earthTable.y[k] = 0;
   }
   Draw(rig, *s);
-  for (const Ball& b : BallsDrawn(rig.graphics)) EXPECT_FALSE(IsEarthColour(b.colour) && b.radius != 2);
+  for (const Ball& b : BallsDrawn(rig.graphics)) EXPECT_FALSE(IsEarthColor(b.color) && b.radius != 2);
   for (const Call& c : rig.graphics.Named("DrawPixel")) EXPECT_NE(c.args[2], BLACK);
   // The closest-approach segment has no Earth end: only the asteroid's dot is drawn.
   EXPECT_EQ(rig.graphics.Count("DrawLine"), 62);

@@ -33,21 +33,21 @@ class RecordingGraphics final : public GraphicsToolkit {
   void GfxOption(int option, int value) override { Add("GfxOption", {option, value}); }
   void GfxCLS() override { Add("GfxCLS", {}); }
   void GfxRefresh(int mode) override { Add("GfxRefresh", {mode}); }
-  void PenColor(Colour c) override { Add("PenColor", {c}); }
-  void BrushColor(Colour c) override { Add("BrushColor", {c}); }
+  void PenColor(Color c) override { Add("PenColor", {c}); }
+  void BrushColor(Color c) override { Add("BrushColor", {c}); }
   void PenStyle(int style) override { Add("PenStyle", {style}); }
   void GfxBkgdMode(int mode) override { Add("GfxBkgdMode", {mode}); }
-  void GfxBkgdColor(Colour c) override { Add("GfxBkgdColor", {c}); }
+  void GfxBkgdColor(Color c) override { Add("GfxBkgdColor", {c}); }
   void DrawFrom(int x, int y) override { Add("DrawFrom", {x, y}); }
   void DrawTo(int x, int y) override { Add("DrawTo", {x, y}); }
   void DrawLine(int x1, int y1, int x2, int y2) override { Add("DrawLine", {x1, y1, x2, y2}); }
   void DrawCircle(int radius) override { Add("DrawCircle", {radius}); }
-  void DrawPixel(int x, int y, Colour c) override { Add("DrawPixel", {x, y, c}); }
+  void DrawPixel(int x, int y, Color c) override { Add("DrawPixel", {x, y, c}); }
   void DrawTextRow(const std::string& text, int mode) override { Add("DrawTextRow", {mode}, text); }
   void GfxFont(const std::string& face, int a, int size, int c, int d, int e, double f) override {
     Add("GfxFont", {a, size, c, d, e, static_cast<long long>(f)}, face);
   }
-  void GfxFontColor(Colour c) override { Add("GfxFontColor", {c}); }
+  void GfxFontColor(Color c) override { Add("GfxFontColor", {c}); }
   int MouseOverX() override { return 0; }
   int MouseOverY() override { return 0; }
   bool SaveGfxWindow(const std::string& fileName) override {
@@ -176,10 +176,10 @@ inline std::vector<std::string> TextsDrawn(const RecordingGraphics& g) {
   return out;
 }
 
-// Position (from the last DrawFrom/DrawLine end) and pen colour of every DrawCircle.
+// Position (from the last DrawFrom/DrawLine end) and pen color of every DrawCircle.
 struct Ball {
   long long x, y, radius;
-  long long colour;
+  long long color;
 };
 inline std::vector<Ball> BallsDrawn(const RecordingGraphics& g) {
   std::vector<Ball> out;

@@ -22,7 +22,7 @@
 // ConsoleMessageBox is dismissed at once and consumes no event. ConsoleGfx sizes the canvas
 // to ConsoleCols()*charWidth x ConsoleRows()*charHeight (left as it is while that is zero).
 //
-// Call log: one entry per toolkit call, "Name(arg,arg)" with no spaces; integers, colours
+// Call log: one entry per toolkit call, "Name(arg,arg)" with no spaces; integers, colors
 // and booleans (1/0) in decimal, texts in double quotes exactly as passed (no escaping), the
 // double of GfxFont as a stream prints it (6 digits, "0" for 0.0). For example
 // "GfxWindow(2)", "PenColor(255)", "DrawLine(1,2,3,4)", "DrawTextRow(\"F1=Help\",0)",

@@ -27,12 +27,12 @@ void LoggingGraphics::GfxRefresh(int mode) {
   canvas_.GfxRefresh(mode);
 }
 
-void LoggingGraphics::PenColor(Colour c) {
+void LoggingGraphics::PenColor(Color c) {
   log_.push_back(FormatCall("PenColor", c));
   canvas_.PenColor(c);
 }
 
-void LoggingGraphics::BrushColor(Colour c) {
+void LoggingGraphics::BrushColor(Color c) {
   log_.push_back(FormatCall("BrushColor", c));
   canvas_.BrushColor(c);
 }
@@ -47,7 +47,7 @@ void LoggingGraphics::GfxBkgdMode(int mode) {
   canvas_.GfxBkgdMode(mode);
 }
 
-void LoggingGraphics::GfxBkgdColor(Colour c) {
+void LoggingGraphics::GfxBkgdColor(Color c) {
   log_.push_back(FormatCall("GfxBkgdColor", c));
   canvas_.GfxBkgdColor(c);
 }
@@ -72,7 +72,7 @@ void LoggingGraphics::DrawCircle(int radius) {
   canvas_.DrawCircle(radius);
 }
 
-void LoggingGraphics::DrawPixel(int x, int y, Colour c) {
+void LoggingGraphics::DrawPixel(int x, int y, Color c) {
   ++pixelCount_;
   canvas_.DrawPixel(x, y, c);
 }
@@ -88,7 +88,7 @@ void LoggingGraphics::GfxFont(const std::string& face, int a, int size, int c, i
   canvas_.GfxFont(face, a, size, c, d, e, f);
 }
 
-void LoggingGraphics::GfxFontColor(Colour c) {
+void LoggingGraphics::GfxFontColor(Color c) {
   log_.push_back(FormatCall("GfxFontColor", c));
   canvas_.GfxFontColor(c);
 }

@@ -2,16 +2,16 @@
 
 namespace moid::sdl {
 
-void SetColour(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
+void SetColor(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
 
 void FillRect(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
-  SetColour(cr, c);
+  SetColor(cr, c);
   cairo_rectangle(cr, x, y, w, h);
   cairo_fill(cr);
 }
 
 void OutlineRect(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
-  SetColour(cr, c);
+  SetColor(cr, c);
   cairo_set_line_width(cr, 1);
   cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
   cairo_stroke(cr);
@@ -20,7 +20,7 @@ void OutlineRect(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
 void PaintTitleBar(cairo_t* cr, double x, double y, double w, double h,
                    const ConsoleFont& font, const std::string& title) {
   FillRect(cr, x, y, w, h, TITLE_BAR);
-  SetColour(cr, TITLE_TEXT);
+  SetColor(cr, TITLE_TEXT);
   cairo_save(cr);
   cairo_rectangle(cr, x, y, w, h);
   cairo_clip(cr);

@@ -21,7 +21,7 @@ constexpr Rgb FIELD{1, 1, 1};
 constexpr Rgb HINT_TEXT{0.33, 0.33, 0.33};
 constexpr Rgb ALERT_TEXT{0.75, 0, 0};
 
-void SetColour(cairo_t* cr, Rgb c);
+void SetColor(cairo_t* cr, Rgb c);
 void FillRect(cairo_t* cr, double x, double y, double w, double h, Rgb c);
 // A one-pixel line just inside the rectangle.
 void OutlineRect(cairo_t* cr, double x, double y, double w, double h, Rgb c);

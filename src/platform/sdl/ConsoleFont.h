@@ -17,7 +17,7 @@ class ConsoleFont {
   int CellHeight() const { return cellHeight_; }
   // Pixel width of a Windows-1252 text in this font.
   double TextWidth(const std::string& text) const;
-  // Draws a Windows-1252 text with the top of its line at (x, top), in the source colour.
+  // Draws a Windows-1252 text with the top of its line at (x, top), in the source color.
   void Draw(cairo_t* cr, double x, double top, const std::string& text) const;
 
  private:

@@ -17,7 +17,7 @@ void PaintRows(cairo_t* cr, const ListBoxLayout& l, const ListBoxModel& model,
     const int y = l.rowsTop + r * l.cellH;
     const bool selected = index == model.Selected();
     if (selected) FillRect(cr, l.listLeft + 1, y, rowWidth, l.cellH, TITLE_BAR);
-    SetColour(cr, selected ? TITLE_TEXT : BODY_TEXT);
+    SetColor(cr, selected ? TITLE_TEXT : BODY_TEXT);
     font.Draw(cr, l.listLeft + 5, y, model.ItemText(index).substr(0, cols));
   }
 }
@@ -47,7 +47,7 @@ void PaintListBox(cairo_t* cr, const ListBoxLayout& l, const ListBoxModel& model
   cairo_save(cr);
   FillRect(cr, 0, 0, l.width, l.height, BOX_BACKGROUND);
   PaintTitleBar(cr, 0, 0, l.width, l.titleHeight, heading, title);
-  SetColour(cr, BODY_TEXT);
+  SetColor(cr, BODY_TEXT);
   int y = l.promptTop;
   for (const std::string& line : l.promptLines) {
     text.Draw(cr, ListBoxLayout::MARGIN, y, line);
@@ -57,7 +57,7 @@ void PaintListBox(cairo_t* cr, const ListBoxLayout& l, const ListBoxModel& model
   OutlineRect(cr, l.listLeft, l.listTop, l.listWidth, l.listHeight, FRAME_LINE);
   PaintRows(cr, l, model, text);
   PaintScrollBar(cr, l, model);
-  SetColour(cr, model.SearchFailed() ? ALERT_TEXT : HINT_TEXT);
+  SetColor(cr, model.SearchFailed() ? ALERT_TEXT : HINT_TEXT);
   text.Draw(cr, ListBoxLayout::MARGIN, l.statusTop, ListStatusText(model));
   cairo_restore(cr);
 }

@@ -49,13 +49,13 @@ void PaintMessageBox(ModalHost& host, const std::vector<std::string>& lines,
   OutlineRect(cr, x, y, w, h, TITLE_BAR);
   cairo_rectangle(cr, x, y, w, h);
   cairo_clip(cr);
-  SetColour(cr, BODY_TEXT);
+  SetColor(cr, BODY_TEXT);
   double top = y + titleH + PAD;
   for (const std::string& line : lines) {
     font.Draw(cr, x + PAD, top, line);
     top += cellH;
   }
-  SetColour(cr, HINT_TEXT);
+  SetColor(cr, HINT_TEXT);
   font.Draw(cr, x + PAD, top + cellH / 2.0, HINT);
   cairo_restore(cr);
   host.ShowOverlay();

@@ -26,22 +26,22 @@ class SdlGraphics final : public GraphicsToolkit {
   void GfxOption(int option, int value) override { canvas_.GfxOption(option, value); }
   void GfxCLS() override { canvas_.GfxCLS(); }
   void GfxRefresh(int mode) override;
-  void PenColor(Colour c) override { canvas_.PenColor(c); }
-  void BrushColor(Colour c) override { canvas_.BrushColor(c); }
+  void PenColor(Color c) override { canvas_.PenColor(c); }
+  void BrushColor(Color c) override { canvas_.BrushColor(c); }
   void PenStyle(int style) override { canvas_.PenStyle(style); }
   void GfxBkgdMode(int mode) override { canvas_.GfxBkgdMode(mode); }
-  void GfxBkgdColor(Colour c) override { canvas_.GfxBkgdColor(c); }
+  void GfxBkgdColor(Color c) override { canvas_.GfxBkgdColor(c); }
   void DrawFrom(int x, int y) override { canvas_.DrawFrom(x, y); }
   void DrawTo(int x, int y) override { canvas_.DrawTo(x, y); }
   void DrawLine(int x1, int y1, int x2, int y2) override { canvas_.DrawLine(x1, y1, x2, y2); }
   void DrawCircle(int radius) override { canvas_.DrawCircle(radius); }
-  void DrawPixel(int x, int y, Colour c) override { canvas_.DrawPixel(x, y, c); }
+  void DrawPixel(int x, int y, Color c) override { canvas_.DrawPixel(x, y, c); }
   void DrawTextRow(const std::string& text, int mode) override { canvas_.DrawTextRow(text, mode); }
   void GfxFont(const std::string& face, int a, int size, int c, int d, int e,
                double f) override {
     canvas_.GfxFont(face, a, size, c, d, e, f);
   }
-  void GfxFontColor(Colour c) override { canvas_.GfxFontColor(c); }
+  void GfxFontColor(Color c) override { canvas_.GfxFontColor(c); }
   int MouseOverX() override;
   int MouseOverY() override { return canvas_.MouseOverY(); }
   bool SaveGfxWindow(const std::string& fileName) override {
