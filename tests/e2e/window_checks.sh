@@ -180,8 +180,10 @@ check_missing_data_box() {
   esac
   keys "$w" Return
   wait_exit 20; rc=$?
-  if [ $rc -eq 0 ] && [ "$(cat "$work/missing.out")" = "File ELEMENTS.DAT Not Found!" ]; then
-    pass "missing data: one line on stdout, Enter ends it with code 0"
+  if [ $rc -eq 0 ] && [ "$(sed -n 1p "$work/missing.out")" = "File ELEMENTS.DAT Not Found!" ] &&
+     sed -n 2p "$work/missing.out" | grep -q '^Looked for /.*ELEMENTS.DAT; KORIX12DIR names' &&
+     [ "$(wc -l <"$work/missing.out")" -eq 2 ]; then
+    pass "missing data: the message and the path tried on stdout, Enter ends it with code 0"
   else
     fail "missing data: code $rc, stdout '$(cat "$work/missing.out")'"
   fi
