@@ -15,23 +15,22 @@ const char* const MOID_HEADER =
 
 namespace {
 
-// The caption's MOID run and longitude run as drawn, as UTF-8.
-std::string CaptionColumn(const MoidResult& moid) {
-  return Windows1252ToUtf8(MoidDistanceRun(moid.moidAu) + " | " +
-                           MoidLongitudeRun(moid.longitudeDeg));
-}
-
-void AppendField(std::string& out, const std::string& text) {
-  out += text;
+// The caption's MOID run and longitude run as drawn, turned into UTF-8 where they stand.
+void AppendCaptionField(std::string& out, const MoidResult& moid) {
+  const size_t start = out.size();
+  AppendMoidDistanceRun(out, moid.moidAu);
+  out += " | ";
+  AppendMoidLongitudeRun(out, moid.longitudeDeg);
+  ConvertTailToUtf8(out, start);
   out += '\t';
 }
 
 // A number as ShortestNumber or std::to_string writes it, appended without a string of its own.
 template <typename Number>
 void AppendNumber(std::string& out, Number value) {
-  std::array<char, 32> buffer{};  // the longest double takes 24 characters
+  std::array<char, 32> buffer;  // the longest double takes 24 characters
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
+  out.append(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
 }
 
 template <typename Number>
@@ -46,7 +45,8 @@ void AppendMoidRow(std::string& out, long index, std::string_view name, const Vi
                    double epochJd) {
   const MoidResult& m = v.moid;
   AppendNumberField(out, index);
-  AppendField(out, QuotedText(name));
+  AppendQuotedText(out, name);
+  out += '\t';
   AppendNumberField(out, m.moidAu);
   AppendNumberField(out, m.moidAu * GM_PER_AU);
   AppendNumberField(out, m.longitudeDeg);
@@ -56,7 +56,7 @@ void AppendMoidRow(std::string& out, long index, std::string_view name, const Vi
   AppendNumberField(out, v.maxGm);
   AppendNumberField(out, v.gridMaxEarthIndex);
   AppendNumberField(out, v.gridMaxAsteroidIndex);
-  AppendField(out, CaptionColumn(m));
+  AppendCaptionField(out, m);
   AppendNumber(out, epochJd);
   out += '\n';
 }

@@ -1,6 +1,8 @@
 #include "tools/ToolText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <charconv>
 
 namespace moid::tools {
@@ -19,18 +21,35 @@ char32_t CodePointOf(unsigned char byte) {
   return byte;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+// Writes the UTF-8 bytes of cp (below 0x10000) to bytes; returns how many.
+size_t EncodeUtf8(char32_t cp, char* bytes) {
   if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    bytes[0] = static_cast<char>(cp);
+    return 1;
   }
+  if (cp < 0x800) {
+    bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+    bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 2;
+  }
+  bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+  bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+  bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+  return 3;
 }
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  char bytes[3];
+  out.append(bytes, EncodeUtf8(cp, bytes));
+}
+
+// The code point a byte turns into: an undefined byte into the control character of its number.
+char32_t ConvertedCodePoint(unsigned char byte) {
+  const char32_t cp = CodePointOf(byte);
+  return cp != 0 || byte == 0 ? cp : char32_t{byte};
+}
+
+size_t Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3; }
 
 bool IsUndefined(unsigned char byte) { return byte >= 0x80 && CodePointOf(byte) == 0; }
 
@@ -57,16 +76,41 @@ char NamedEscape(unsigned char byte) {
   }
 }
 
+// How many bytes at the start of the text stand for themselves inside quotes.
+size_t PlainPrefixLength(std::string_view bytes) {
+  size_t n = 0;
+  for (; n < bytes.size(); ++n) {
+    const auto byte = static_cast<unsigned char>(bytes[n]);
+    if (byte < 0x20 || byte >= 0x7F || byte == '"' || byte == '\\') break;
+  }
+  return n;
+}
+
 }  // namespace
 
-std::string Windows1252ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    const char32_t cp = CodePointOf(byte);
-    AppendUtf8(out, cp != 0 || byte == 0 ? cp : char32_t{byte});
+// Grows the text by the extra bytes its high bytes need and converts it from the back, so that
+// every byte is read before it is overwritten; what precedes the first high byte stays put.
+void ConvertTailToUtf8(std::string& text, size_t from) {
+  size_t added = 0;
+  for (size_t i = from; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x80) added += Utf8Length(ConvertedCodePoint(byte)) - 1;
   }
+  if (added == 0) return;
+  size_t read = text.size();
+  text.resize(text.size() + added);
+  for (size_t write = text.size(); write > read;) {
+    const auto byte = static_cast<unsigned char>(text[--read]);
+    char bytes[3];
+    const size_t n = EncodeUtf8(ConvertedCodePoint(byte), bytes);
+    write -= n;
+    std::copy(bytes, bytes + n, text.begin() + static_cast<std::ptrdiff_t>(write));
+  }
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+  std::string out(bytes);
+  ConvertTailToUtf8(out, 0);
   return out;
 }
 
@@ -76,10 +120,15 @@ std::string ShortestNumber(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
-std::string QuotedText(std::string_view bytes) {
-  std::string out = "\"";
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
+void AppendQuotedText(std::string& out, std::string_view bytes) {
+  out.push_back('"');
+  while (!bytes.empty()) {
+    const size_t plain = PlainPrefixLength(bytes);
+    out.append(bytes.data(), plain);
+    bytes.remove_prefix(plain);
+    if (bytes.empty()) break;
+    const auto byte = static_cast<unsigned char>(bytes.front());
+    bytes.remove_prefix(1);
     if (const char named = NamedEscape(byte); named != 0) {
       out.push_back('\\');
       out.push_back(named);
@@ -90,6 +139,11 @@ std::string QuotedText(std::string_view bytes) {
     }
   }
   out.push_back('"');
+}
+
+std::string QuotedText(std::string_view bytes) {
+  std::string out;
+  AppendQuotedText(out, bytes);
   return out;
 }
 

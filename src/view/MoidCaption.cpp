@@ -10,15 +10,35 @@ constexpr int CAPTION_Y = 3;
 constexpr int NAMES_X = 1;
 constexpr int DISTANCE_X = 120;
 constexpr int LONGITUDE_X = 330;
+
+constexpr NumericMask GM_MASK("####.####");
+constexpr NumericMask AU_MASK("##.######");
+constexpr NumericMask LONGITUDE_MASK("###.###\xB0");
 }  // namespace
 
+void AppendMoidDistanceRun(std::string& out, double moidAu) {
+  out += "Moid =";
+  GM_MASK.AppendTo(out, moidAu * GM_PER_AU);
+  out += " Gm, ";
+  AU_MASK.AppendTo(out, moidAu);
+  out += " AU";
+}
+
+void AppendMoidLongitudeRun(std::string& out, double longitudeDeg) {
+  out += "Long = ";
+  LONGITUDE_MASK.AppendTo(out, longitudeDeg);
+}
+
 std::string MoidDistanceRun(double moidAu) {
-  return "Moid =" + FormatWithMask("####.####", moidAu * GM_PER_AU) + " Gm" + ", " +
-         FormatWithMask("##.######", moidAu) + " AU";
+  std::string run;
+  AppendMoidDistanceRun(run, moidAu);
+  return run;
 }
 
 std::string MoidLongitudeRun(double longitudeDeg) {
-  return "Long = " + FormatWithMask("###.###\xB0", longitudeDeg);
+  std::string run;
+  AppendMoidLongitudeRun(run, longitudeDeg);
+  return run;
 }
 
 MoidCaptionText MakeMoidCaption(const Session& session) {

@@ -32,6 +32,18 @@ TEST(Windows1252ToUtf8, UndefinedBytesBecomeControlCharacters) {
   }
 }
 
+TEST(Windows1252ToUtf8, InPlaceConvertsOnlyTheTail) {
+  // The bytes before `from` stay as they are, even high ones; the tail grows where needed.
+  std::string text = "\xB0|Long = 1.5\xB0 \x80\x81x";
+  ConvertTailToUtf8(text, 2);
+  EXPECT_EQ(text, "\xB0|Long = 1.5\xC2\xB0 \xE2\x82\xAC\xC2\x81x");
+  std::string ascii = "\xE9 plain";
+  ConvertTailToUtf8(ascii, 1);
+  EXPECT_EQ(ascii, "\xE9 plain");
+  ConvertTailToUtf8(ascii, ascii.size());
+  EXPECT_EQ(ascii, "\xE9 plain");
+}
+
 TEST(ShortestNumber, RoundTripForms) {
   EXPECT_EQ(ShortestNumber(0.1), "0.1");
   EXPECT_EQ(ShortestNumber(2451545.0), "2451545");
