@@ -1,9 +1,9 @@
 #include "text/MaskRounding.h"
 
-#include <array>
-#include <bit>
 #include <charconv>
 #include <cstdlib>
+
+#include "text/WideDecimal.h"
 
 namespace moid {
 namespace {
@@ -49,35 +49,6 @@ void IncrementDigits(DecimalDigits& n) {
 
 // ---- with integers ----
 
-__extension__ typedef unsigned __int128 Wide;
-
-constexpr std::array<std::uint64_t, 20> POWERS_OF_TEN = [] {
-  std::array<std::uint64_t, 20> p{};
-  p[0] = 1;
-  for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-  return p;
-}();
-
-constexpr std::uint64_t EIGHTEEN_DIGITS_LOW = POWERS_OF_TEN[17];  // 10^17
-
-Wide WidePowerOfTen(int p) {  // p <= 38
-  return p < 20 ? Wide{POWERS_OF_TEN[p]} : Wide{POWERS_OF_TEN[19]} * POWERS_OF_TEN[p - 19];
-}
-
-// A normal double as mantissa * 2^-shift, shift > 0 for magnitudes below 2^52.
-struct BinaryForm {
-  std::uint64_t mantissa;
-  int shift;
-  int log2Floor;
-};
-
-BinaryForm BinaryFormOf(double magnitude) {
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  const int biased = static_cast<int>(bits >> 52);
-  return {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52), 1075 - biased,
-          biased - 1023};
-}
-
 // value / 2^shift rounded half to even (0 < shift < 128).
 Wide ShiftRoundedToEven(Wide value, int shift) {
   const Wide quotient = value >> shift;
@@ -107,14 +78,8 @@ struct EighteenDigits {
 // For magnitudes in [1e-5, 2^52): their mantissa times 10^(17 - exponent) stays below 2^127.
 EighteenDigits EighteenDigitsOf(double magnitude) {
   const BinaryForm b = BinaryFormOf(magnitude);
-  // floor(log2Floor * log10(2)) is the exponent or one less; 1233 / 4096 ~ log10(2).
-  const int guess = (b.log2Floor * 1233) >> 12;
-  int exponent = guess + 1;
-  Wide scaled = Wide{b.mantissa} * WidePowerOfTen(17 - exponent);
-  if ((scaled >> b.shift) < EIGHTEEN_DIGITS_LOW) {
-    exponent = guess;
-    scaled *= 10;
-  }
+  const int exponent = DecimalExponentOf(b);
+  const Wide scaled = Wide{b.mantissa} * WidePowerOfTen(17 - exponent);
   return {static_cast<std::uint64_t>(ShiftRoundedToEven(scaled, b.shift)), exponent};
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "orbit/OrbitModel.h"
+#include "text/ShortestText.h"
 #include "tools/ToolText.h"
 #include "view/MoidCaption.h"
 
@@ -25,13 +26,16 @@ void AppendCaptionField(std::string& out, const MoidResult& moid) {
   out += '\t';
 }
 
-// A number as ShortestNumber or std::to_string writes it, appended without a string of its own.
-template <typename Number>
-void AppendNumber(std::string& out, Number value) {
-  std::array<char, 32> buffer;  // the longest double takes 24 characters
+// A whole number as std::to_string writes it, appended without a string of its own.
+template <typename Whole>
+void AppendNumber(std::string& out, Whole value) {
+  std::array<char, 24> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   out.append(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
 }
+
+// A double as ShortestNumber writes it.
+void AppendNumber(std::string& out, double value) { AppendShortestNumber(out, value); }
 
 template <typename Number>
 void AppendNumberField(std::string& out, Number value) {

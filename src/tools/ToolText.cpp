@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+#include "text/ShortestText.h"
 
 namespace moid::tools {
 namespace {
@@ -86,13 +89,27 @@ size_t PlainPrefixLength(std::string_view bytes) {
   return n;
 }
 
+// The place of the first byte from 0x80 up at or after `from`, eight bytes a time while
+// there are eight; the text's size when there is none.
+size_t FirstHighByte(const std::string& text, size_t from) {
+  constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+  size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & HIGH_BITS) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
+}
+
 }  // namespace
 
 // Grows the text by the extra bytes its high bytes need and converts it from the back, so that
 // every byte is read before it is overwritten; what precedes the first high byte stays put.
 void ConvertTailToUtf8(std::string& text, size_t from) {
   size_t added = 0;
-  for (size_t i = from; i < text.size(); ++i) {
+  for (size_t i = FirstHighByte(text, from); i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
     if (byte >= 0x80) added += Utf8Length(ConvertedCodePoint(byte)) - 1;
   }
@@ -115,9 +132,9 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 }
 
 std::string ShortestNumber(double value) {
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
+  std::string text;
+  AppendShortestNumber(text, value);
+  return text;
 }
 
 void AppendQuotedText(std::string& out, std::string_view bytes) {
