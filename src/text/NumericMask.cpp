@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "text/MaskRounding.h"
+#include "text/WideDecimal.h"
 
 namespace moid {
 namespace {
@@ -13,17 +14,6 @@ namespace {
 std::string_view NonFiniteText(double value) {
   if (std::isnan(value)) return "nan";
   return value < 0 ? "-inf" : "inf";
-}
-
-// The decimal digits of n, at least minDigits of them (leading zeros), at the end of buffer.
-template <size_t N>
-std::string_view DigitsOf(std::uint64_t n, size_t minDigits, std::array<char, N>& buffer) {
-  size_t at = buffer.size();
-  while (n != 0 || buffer.size() - at < minDigits) {
-    buffer[--at] = static_cast<char>('0' + n % 10);
-    n /= 10;
-  }
-  return {buffer.data() + at, buffer.size() - at};
 }
 
 }  // namespace
@@ -74,7 +64,7 @@ void NumericMask::AppendTo(std::string& out, double value) const {
   out += leading_;
   std::array<char, 24> buffer;
   const auto decimals = static_cast<size_t>(decimals_);
-  const std::string_view digits = DigitsOf(*scaled, decimals, buffer);
+  const std::string_view digits = DecimalDigitsOf(*scaled, decimals, buffer);
   AppendField(out, value < 0, digits, digits.size() - decimals);
   out += trailing_;
 }

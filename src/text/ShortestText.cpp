@@ -86,30 +86,6 @@ std::optional<ShortDecimal> ShortestWithIntegers(double magnitude) {
   return d;
 }
 
-// "00" to "99", two characters each.
-constexpr std::array<char, 200> DIGIT_PAIRS = [] {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
-}();
-
-// The decimal digits of n at the end of buffer, two at a time.
-std::string_view DigitsOf(std::uint64_t n, std::array<char, 20>& buffer) {
-  size_t at = buffer.size();
-  while (n >= 10) {
-    const size_t pair = 2 * (n % 100);
-    n /= 100;
-    at -= 2;
-    buffer[at] = DIGIT_PAIRS[pair];
-    buffer[at + 1] = DIGIT_PAIRS[pair + 1];
-  }
-  if (n != 0 || at == buffer.size()) buffer[--at] = static_cast<char>('0' + n);
-  return {buffer.data() + at, buffer.size() - at};
-}
-
 // A text of at most 32 characters, made in place and appended at once.
 class ShortText {
  public:
@@ -186,8 +162,8 @@ void AppendShortestNumber(std::string& out, double value) {
   }
   ShortText text;
   if (value < 0) text.Add('-');
-  std::array<char, 20> buffer;
-  const std::string_view digits = DigitsOf(d->digits, buffer);
+  std::array<char, 24> buffer;
+  const std::string_view digits = DecimalDigitsOf(d->digits, 1, buffer);
   const int power = d->exponent + static_cast<int>(digits.size()) - 1;
   if (FixedLength(digits.size(), d->exponent) <= ScientificLength(digits.size(), power))
     AddFixed(text, digits, d->exponent);

@@ -2,6 +2,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <string_view>
 
 // Exact decimal scaling of doubles with 128-bit integers: what the mask's rounding and the
 // shortest number text share.
@@ -43,6 +44,33 @@ inline int DecimalExponentOf(const BinaryForm& b) {
   const int guess = (b.log2Floor * 1233) >> 12;
   const Wide scaled = Wide{b.mantissa} * WidePowerOfTen(16 - guess);  // * 10^(17 - (guess + 1))
   return (scaled >> b.shift) < POWERS_OF_TEN[17] ? guess : guess + 1;
+}
+
+// "00" to "99", two characters each.
+inline constexpr std::array<char, 200> DIGIT_PAIRS = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// The decimal digits of n, at least minDigits of them (leading zeros), at the end of buffer,
+// made two at a time.
+inline std::string_view DecimalDigitsOf(std::uint64_t n, size_t minDigits,
+                                        std::array<char, 24>& buffer) {
+  size_t at = buffer.size();
+  while (n >= 10) {
+    const size_t pair = 2 * (n % 100);
+    n /= 100;
+    at -= 2;
+    buffer[at] = DIGIT_PAIRS[pair];
+    buffer[at + 1] = DIGIT_PAIRS[pair + 1];
+  }
+  if (n != 0) buffer[--at] = static_cast<char>('0' + n);
+  while (buffer.size() - at < minDigits) buffer[--at] = '0';
+  return {buffer.data() + at, buffer.size() - at};
 }
 
 }  // namespace moid
