@@ -11,7 +11,7 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // The same conversion in place, of text[from ..] only.
 void ConvertTailToUtf8(std::string& text, size_t from);
 
-// The shortest decimal text that reads back as the same double (std::to_chars).
+// The shortest decimal text that reads back as the same double, as std::to_chars writes it.
 std::string ShortestNumber(double value);
 
 // A Windows-1252 text in double quotes, as UTF-8, with C escapes: \" \\ \t \n \r, and a
