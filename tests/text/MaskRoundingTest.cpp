@@ -84,7 +84,8 @@ TEST(MaskRounding, IntegersAgreeWithTheDigitTextWhereverTheyApply) {
 TEST(MaskRounding, FastFormattingMatchesTheDigitTextOnEveryMask) {
   const std::vector<const char*> masks = {
       "####.####", "##.######", "###.###\xB0", "###", "##",          "#.######",
-      "x.##",      "#.#################", "Dist = #.######", "X = ###.#\xB0,", "no field"};
+      "x.##",      "#.#################", "Dist = #.######", "X = ###.#\xB0,", "no field",
+      "####",      " Y = ###.#\xB0   "};
   std::vector<double> values = {0.0,     -0.0,    0.5,    -0.5,   2.5,     -2.5,   9.5,
                                 99.96,   -99.96,  1e7,    -1e7,   1e20,    -1e20,  1e-7,
                                 -1e-7,   9.9e-6,  1e-5,   0x1p52, 0x1p52 - 1, 359.9996,
