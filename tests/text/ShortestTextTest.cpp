@@ -87,7 +87,10 @@ TEST(ShortestText, HandCheckedForms) {
       {1e-4, "1e-04"},          {1e-3, "0.001"}, {1.5e-4, "0.00015"}, {1e15, "1e+15"},
       {123e13, "1.23e+15"},     {1e4, "10000"},  {1e5, "1e+05"},  {-22.04673210221188, "-22.04673210221188"},
       {0.0, "0"},               {-0.0, "-0"},    {1e-5, "1e-05"}, {1e300, "1e+300"},
-      {5e-324, "5e-324"},       {-INFINITY, "-inf"}};
+      {5e-324, "5e-324"},       {-INFINITY, "-inf"},
+      // 1.00000762939453125 and 1.00002288818359375 lie halfway between two 17-digit texts,
+      // both of which read back: the even last digit wins.
+      {1 + 0x1p-17, "1.0000076293945312"}, {1 + 3 * 0x1p-17, "1.0000228881835938"}};
   for (const auto& [value, text] : cases) {
     std::string out = "|";
     AppendShortestNumber(out, value);
