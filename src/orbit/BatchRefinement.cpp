@@ -22,6 +22,20 @@ constexpr double SAME_MINIMUM_RAD = 1e-4;
 // Ends of earlier runs remembered for that test.
 constexpr int REMEMBERED_ENDS = 8;
 
+// Anomalies far beyond any run's reach: differences this large are never "near".
+constexpr double FAR_APART_RAD = 1e6;
+
+// True when the angle d lies within `tolerance` of a whole number of turns. The nearest
+// number of turns is taken by truncation, which std::remainder would take as a library
+// call in each pass.
+bool WithinOfTurns(double d, double tolerance) {
+  const double turn = 2 * Pi();
+  if (!(std::fabs(d) < FAR_APART_RAD)) return false;
+  const double turns = d / turn;
+  const double nearest = static_cast<double>(static_cast<long>(turns + (turns < 0 ? -0.5 : 0.5)));
+  return std::fabs(d - nearest * turn) < tolerance;
+}
+
 // Where earlier runs ended.
 struct RunEnds {
   double nuE[REMEMBERED_ENDS] = {}, nuA[REMEMBERED_ENDS] = {};
@@ -34,10 +48,8 @@ struct RunEnds {
   }
   // Anomalies are not reduced to one turn: runs may end whole turns apart.
   bool Near(double e, double a) const {
-    const double turn = 2 * Pi();
     for (int i = 0; i < count; ++i)
-      if (std::fabs(std::remainder(e - nuE[i], turn)) < SAME_MINIMUM_RAD &&
-          std::fabs(std::remainder(a - nuA[i], turn)) < SAME_MINIMUM_RAD)
+      if (WithinOfTurns(e - nuE[i], SAME_MINIMUM_RAD) && WithinOfTurns(a - nuA[i], SAME_MINIMUM_RAD))
         return true;
     return false;
   }
@@ -77,7 +89,15 @@ void StepBack(double& nu, Angle& angle, double d) {
   angle = std::fabs(d) <= SERIES_STEP ? angle.Minus(SmallAngle(d)) : AngleOf(nu);
 }
 
-// One orbit's points at three anomalies nu - h, nu, nu + h, from one sine and cosine.
+struct PointWithDerivatives {
+  Vec3 at, first, second;
+};
+
+double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+Vec3 Difference(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+// One orbit's point and its derivatives along the orbit, from one sine and cosine.
 struct OrbitSampler {
   double p = 0, e = 0;
   double P1 = 1, P2 = 0, P3 = 0, Q1 = 0, Q2 = 1, Q3 = 0;
@@ -107,10 +127,23 @@ struct OrbitSampler {
     const double xi = r * nu.c, eta = r * nu.s;
     return {xi * P1 + eta * Q1, xi * P2 + eta * Q2, xi * P3 + eta * Q3};
   }
-  void Three(const Angle& mid, const Angle& h, Vec3 out[3]) const {
-    out[0] = At(mid.Minus(h));
-    out[1] = At(mid);
-    out[2] = At(mid.Plus(h));
+  // The point at anomaly nu with its first and second derivatives in nu. With
+  // r = p / (1 + e cos nu): r' = r e sin nu / (1 + e cos nu) and
+  // r'' = (2 r' e sin nu + r e cos nu) / (1 + e cos nu); the point is r (cos nu, sin nu)
+  // in the orbit's plane, differentiated by the product rule.
+  PointWithDerivatives WithDerivatives(const Angle& nu) const {
+    const double inv = 1 / (1 + e * nu.c);
+    const double r = p * inv;
+    const double es = e * nu.s;
+    const double r1 = r * es * inv;
+    const double r2 = (2 * r1 * es + r * e * nu.c) * inv;
+    const double xi = r * nu.c, eta = r * nu.s;
+    const double xi1 = r1 * nu.c - eta, eta1 = r1 * nu.s + xi;
+    const double xi2 = r2 * nu.c - 2 * r1 * nu.s - xi, eta2 = r2 * nu.s + 2 * r1 * nu.c - eta;
+    return {InSpace(xi, eta), InSpace(xi1, eta1), InSpace(xi2, eta2)};
+  }
+  Vec3 InSpace(double xi, double eta) const {
+    return {xi * P1 + eta * Q1, xi * P2 + eta * Q2, xi * P3 + eta * Q3};
   }
 };
 
@@ -121,30 +154,26 @@ double SquaredDistance(const Vec3& a, const Vec3& e) {
 
 struct Refiner {
   OrbitSampler earth, asteroid;
-  double h, maxStep, tolerance;
-  Angle hAngle;
+  double maxStep, tolerance;
 
   struct Pass {
     double dA = 0, dE = 0, distance = 0;
   };
 
-  // The viewer's Newton step at the anomalies whose cosines and sines are given, and the
-  // distance there.
+  // A Newton step on the squared distance D(nuE, nuA) = |A - E|^2 at the anomalies whose
+  // cosines and sines are given, and the distance there. Its gradient and Hessian, halved
+  // (the factor cancels in the step): d.A', -d.E'; A'.A' + d.A'', E'.E' - d.E'', -A'.E',
+  // with d = A - E.
   Pass Step(const Angle& nuE, const Angle& nuA) const {
-    Vec3 E[3], A[3];
-    earth.Three(nuE, hAngle, E);
-    asteroid.Three(nuA, hAngle, A);
-    double D[3][3];  // D[i + 1][k + 1] = |A(k) - E(i)|^2
-    for (int i = 0; i < 3; ++i)
-      for (int k = 0; k < 3; ++k) D[i][k] = SquaredDistance(A[k], E[i]);
-    const double h2 = h * h;
-    const double dAA = (D[1][2] - 2 * D[1][1] + D[1][0]) / h2;
-    const double dEE = (D[2][1] - 2 * D[1][1] + D[0][1]) / h2;
-    const double dAE = (D[2][2] - D[2][0] - D[0][2] + D[0][0]) * 0.25 / h2;
-    const double gA = (D[1][2] - D[1][0]) / (2 * h);
-    const double gE = (D[2][1] - D[0][1]) / (2 * h);
+    const PointWithDerivatives E = earth.WithDerivatives(nuE);
+    const PointWithDerivatives A = asteroid.WithDerivatives(nuA);
+    const Vec3 d = Difference(A.at, E.at);
+    const double gA = Dot(d, A.first), gE = -Dot(d, E.first);
+    const double dAA = Dot(A.first, A.first) + Dot(d, A.second);
+    const double dEE = Dot(E.first, E.first) - Dot(d, E.second);
+    const double dAE = -Dot(A.first, E.first);
     const double q = 1 / (dEE * dAA - dAE * dAE);
-    return {q * (dEE * gA - dAE * gE), q * (dAA * gE - dAE * gA), std::sqrt(D[1][1])};
+    return {q * (dEE * gA - dAE * gE), q * (dAA * gE - dAE * gA), std::sqrt(Dot(d, d))};
   }
 
   // True when a run at `distance` whose last steps were dE, dA cannot end below `best`.
@@ -185,10 +214,8 @@ struct Refiner {
 
 Refiner MakeRefiner(const OrbitGeometry& earth, const OrbitGeometry& asteroid) {
   const double pi = Pi();
-  Refiner r{OrbitSampler::Earth(earth), OrbitSampler::Asteroid(asteroid), (pi / 180) / 1024,
-            16 * pi / 180, 2.77e-5 * pi / 180, {}};
-  r.hAngle = AngleOf(r.h);
-  return r;
+  return {OrbitSampler::Earth(earth), OrbitSampler::Asteroid(asteroid), 16 * pi / 180,
+          2.77e-5 * pi / 180};
 }
 
 }  // namespace
