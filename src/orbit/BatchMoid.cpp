@@ -22,6 +22,7 @@ bool SameOrbit(const OrbitGeometry& a, const OrbitGeometry& b) {
 const OrbitTable& BatchMoidWorkspace::EarthSamples(const OrbitGeometry& earth) {
   if (!haveEarth_ || !SameOrbit(earth, earthOfTable_)) {
     FillOrbitTable(earth, grid_.W, earthTable_);
+    MeasureSampleSteps(earthTable_, grid_.W, earthSteps_);
     earthOfTable_ = earth;
     haveEarth_ = true;
   }
@@ -33,7 +34,10 @@ MoidResult ComputeBatchMoid(const OrbitGeometry& earth, const ElementRecord& bod
   const OrbitGeometry asteroid = PrepareAsteroidGeometry(body);
   const OrbitTable& earthTable = work.EarthSamples(earth);
   FillAsteroidSamples(asteroid, work.Width(), work.AsteroidSamples());
-  const GridMinimum start = ScanSquaredDistances(earthTable, work.AsteroidSamples(), work.Grid());
+  MeasureSampleSteps(work.AsteroidSamples(), work.Width(), work.AsteroidSteps());
+  const GridMinimum start = ScanSquaredDistances(earthTable, work.EarthLargestStep(),
+                                                 work.AsteroidSamples(), work.AsteroidSteps(),
+                                                 work.Grid());
   return RefineBatchMoid(earth, asteroid, start);
 }
 

@@ -10,11 +10,15 @@ class BatchMoidWorkspace {
   explicit BatchMoidWorkspace(int W);
   int Width() const { return grid_.W; }
   const OrbitTable& EarthSamples(const OrbitGeometry& earth);
+  // The largest step between the Earth's samples, AU (valid after EarthSamples).
+  double EarthLargestStep() const { return earthSteps_.largest; }
   OrbitTable& AsteroidSamples() { return asteroidTable_; }
+  SampleSteps& AsteroidSteps() { return asteroidSteps_; }
   SquaredDistanceGrid& Grid() { return grid_; }
 
  private:
   OrbitTable earthTable_, asteroidTable_;
+  SampleSteps earthSteps_, asteroidSteps_;
   SquaredDistanceGrid grid_;
   OrbitGeometry earthOfTable_;
   bool haveEarth_ = false;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "orbit/AngleSteps.h"
 #include "orbit/MoidRefinement.h"
 
 namespace moid {
@@ -55,32 +56,9 @@ struct RunEnds {
   }
 };
 
-struct Angle {
-  double c = 1, s = 0;
-  Angle Plus(const Angle& b) const { return {c * b.c - s * b.s, s * b.c + c * b.s}; }
-  Angle Minus(const Angle& b) const { return {c * b.c + s * b.s, s * b.c - c * b.s}; }
-};
-
-Angle AngleOf(double a) { return {std::cos(a), std::sin(a)}; }
-
 // Steps up to this (radians, a little over the largest asteroid step of 16 degrees) turn
-// the cosine and sine of the anomaly by SmallAngle instead of calling std::cos and std::sin.
+// the cosine and sine of the anomaly by SmallAngle.
 constexpr double SERIES_STEP = 0.3;
-
-// Cosine and sine of an angle of at most SERIES_STEP by their Taylor series to x^14 and
-// x^13: the first terms left out are below 2e-20 there, under a unit in the last place.
-Angle SmallAngle(double x) {
-  // 1 / n! with alternating signs, sine and cosine terms.
-  constexpr double S3 = -1.0 / 6, S5 = 1.0 / 120, S7 = -1.0 / 5040, S9 = 1.0 / 362880,
-                   S11 = -1.0 / 39916800, S13 = 1.0 / 6227020800;
-  constexpr double C2 = -1.0 / 2, C4 = 1.0 / 24, C6 = -1.0 / 720, C8 = 1.0 / 40320,
-                   C10 = -1.0 / 3628800, C12 = 1.0 / 479001600, C14 = -1.0 / 87178291200;
-  const double x2 = x * x;
-  const double s = x + x * x2 * (S3 + x2 * (S5 + x2 * (S7 + x2 * (S9 + x2 * (S11 + x2 * S13)))));
-  const double c =
-      1 + x2 * (C2 + x2 * (C4 + x2 * (C6 + x2 * (C8 + x2 * (C10 + x2 * (C12 + x2 * C14))))));
-  return {c, s};
-}
 
 // nu - d with its cosine and sine: by angle addition for a step up to SERIES_STEP, afresh
 // otherwise. Each addition adds about an ulp; runs settle in a few passes.
