@@ -158,6 +158,9 @@ __attribute__((target("avx"))) int RowCandidatesAvx(const double* row, int from,
     const __m256d notAboveRight = _mm256_cmp_pd(_mm256_loadu_pd(row + k + 1), d, _CMP_NLT_US);
     n = AppendBits(k, _mm256_movemask_pd(_mm256_and_pd(below, _mm256_and_pd(notAboveLeft, notAboveRight))), out, n);
   }
+  // The compiler does not always clear the upper halves of the vector registers here; left
+  // set, they slow every later instruction on two-lane registers (the rest of the program).
+  _mm256_zeroupper();
   return n + RowCandidatesPlain(row, k, to, ceiling, out + n);
 }
 #endif

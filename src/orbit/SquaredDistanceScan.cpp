@@ -112,6 +112,45 @@ __attribute__((target("avx"))) RowExtremes FillSquaredRowAvx(double x, double y,
   _mm256_storeu_pd(highest, vmax);
   return FillSquaredTail(x, y, z, ax, ay, az, k, count, row, JoinLanes(lowest, highest, 4));
 }
+
+// Two rows, those of Earth points 0 and 1, four cells at a time: each asteroid point is
+// loaded once for both.
+__attribute__((target("avx"))) void FillSquaredRowPairAvx(const double* x, const double* y,
+                                                          const double* z, const double* ax,
+                                                          const double* ay, const double* az,
+                                                          int count, double* row0, double* row1,
+                                                          RowExtremes e[2]) {
+  const __m256d x0 = _mm256_set1_pd(x[0]), y0 = _mm256_set1_pd(y[0]), z0 = _mm256_set1_pd(z[0]);
+  const __m256d x1 = _mm256_set1_pd(x[1]), y1 = _mm256_set1_pd(y[1]), z1 = _mm256_set1_pd(z[1]);
+  __m256d min0 = _mm256_set1_pd(INFINITY), max0 = _mm256_set1_pd(-INFINITY);
+  __m256d min1 = min0, max1 = max0;
+  int k = 0;
+  for (; k + 4 <= count; k += 4) {
+    const __m256d px = _mm256_loadu_pd(ax + k), py = _mm256_loadu_pd(ay + k),
+                  pz = _mm256_loadu_pd(az + k);
+    const __m256d dx0 = _mm256_sub_pd(px, x0), dy0 = _mm256_sub_pd(py, y0),
+                  dz0 = _mm256_sub_pd(pz, z0);
+    const __m256d dx1 = _mm256_sub_pd(px, x1), dy1 = _mm256_sub_pd(py, y1),
+                  dz1 = _mm256_sub_pd(pz, z1);
+    const __m256d sum0 = _mm256_add_pd(
+        _mm256_add_pd(_mm256_mul_pd(dx0, dx0), _mm256_mul_pd(dy0, dy0)), _mm256_mul_pd(dz0, dz0));
+    const __m256d sum1 = _mm256_add_pd(
+        _mm256_add_pd(_mm256_mul_pd(dx1, dx1), _mm256_mul_pd(dy1, dy1)), _mm256_mul_pd(dz1, dz1));
+    _mm256_storeu_pd(row0 + k, sum0);
+    _mm256_storeu_pd(row1 + k, sum1);
+    min0 = _mm256_min_pd(sum0, min0);
+    max0 = _mm256_max_pd(sum0, max0);
+    min1 = _mm256_min_pd(sum1, min1);
+    max1 = _mm256_max_pd(sum1, max1);
+  }
+  double lowest[4], highest[4];
+  _mm256_storeu_pd(lowest, min0);
+  _mm256_storeu_pd(highest, max0);
+  e[0] = FillSquaredTail(x[0], y[0], z[0], ax, ay, az, k, count, row0, JoinLanes(lowest, highest, 4));
+  _mm256_storeu_pd(lowest, min1);
+  _mm256_storeu_pd(highest, max1);
+  e[1] = FillSquaredTail(x[1], y[1], z[1], ax, ay, az, k, count, row1, JoinLanes(lowest, highest, 4));
+}
 #endif
 
 struct RowFiller {
@@ -191,22 +230,34 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLarge
   double smallest = INFINITY;
   int minJ = 0, minK = 0;
   const RowFiller fillRow = ChooseRowFiller();
+  const auto rowAt = [&](int j) { return &grid.cells.cells[static_cast<size_t>(j) * (W + 1)]; };
+  const auto takeRow = [&](int j, const RowExtremes& e) {
+    grid.rowMin[static_cast<size_t>(j)] = e.smallest;
+    grid.rowMax[static_cast<size_t>(j)] = e.largest;
+    if (e.smallest < smallest) {
+      smallest = e.smallest;
+      minJ = j;
+      minK = FirstIndexOf(rowAt(j), W, e.smallest);
+    }
+  };
   // Each row also gets column W-1 (the repeat of column 0): W, a multiple of 72, fills whole
   // vectors, and the scan of the row finds its closest pair as the viewer's does.
-  for (int j = 0; j < M; ++j) {
-    double* row = &grid.cells.cells[static_cast<size_t>(j) * (W + 1)];
-    const RowExtremes e = fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j],
-                                  asteroidTable.x.data(), asteroidTable.y.data(),
-                                  asteroidTable.z.data(), W, row);
-    const double r = e.smallest;
-    grid.rowMin[static_cast<size_t>(j)] = r;
-    grid.rowMax[static_cast<size_t>(j)] = e.largest;
-    if (r < smallest) {
-      smallest = r;
-      minJ = j;
-      minK = FirstIndexOf(row, W, r);
+  int j = 0;
+#if defined(__SSE2__)
+  if (fillRow.avx) {
+    for (; j + 2 <= M; j += 2) {
+      RowExtremes pair[2];
+      FillSquaredRowPairAvx(&earthTable.x[j], &earthTable.y[j], &earthTable.z[j],
+                            asteroidTable.x.data(), asteroidTable.y.data(),
+                            asteroidTable.z.data(), W, rowAt(j), rowAt(j + 1), pair);
+      takeRow(j, pair[0]);
+      takeRow(j + 1, pair[1]);
     }
   }
+#endif
+  for (; j < M; ++j)
+    takeRow(j, fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j], asteroidTable.x.data(),
+                       asteroidTable.y.data(), asteroidTable.z.data(), W, rowAt(j)));
   GridMinimum start;
   start.earthIndex = minJ;
   start.asteroidIndex = minK;
