@@ -237,7 +237,6 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLarge
     if (e.smallest < smallest) {
       smallest = e.smallest;
       minJ = j;
-      minK = FirstIndexOf(rowAt(j), W, e.smallest);
     }
   };
   // Each row also gets column W-1 (the repeat of column 0): W, a multiple of 72, fills whole
@@ -258,6 +257,8 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLarge
   for (; j < M; ++j)
     takeRow(j, fillRow(earthTable.x[j], earthTable.y[j], earthTable.z[j], asteroidTable.x.data(),
                        asteroidTable.y.data(), asteroidTable.z.data(), W, rowAt(j)));
+  // The first row with the smallest value, and its first column with it.
+  if (smallest < INFINITY) minK = FirstIndexOf(rowAt(minJ), W, smallest);
   GridMinimum start;
   start.earthIndex = minJ;
   start.asteroidIndex = minK;
