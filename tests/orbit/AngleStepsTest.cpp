@@ -23,7 +23,10 @@ TEST(AngleSteps, SmallAnglesAgreeWithTheLibraryInBothSeries) {
   std::vector<double> xs = {0.0, -0.0, 0x1p-10, -0x1p-10, std::nextafter(0x1p-10, 0.0),
                             1e-300, SMALL_ANGLE_LIMIT, -SMALL_ANGLE_LIMIT};
   for (int i = 0; i < 20000; ++i) xs.push_back(uniform(random));
-  for (int i = 0; i < 2000; ++i) xs.push_back(uniform(random) * 0x1p-12);  // the short series
+  // The shorter series.
+  for (int i = 0; i < 2000; ++i) xs.push_back(uniform(random) * 0x1p-12);
+  for (int i = 0; i < 2000; ++i) xs.push_back(uniform(random) * 0x1p-7);
+  for (const double x : {0x1p-6, -0x1p-6, std::nextafter(0x1p-6, 0.0)}) xs.push_back(x);
   for (const double x : xs) ExpectLibraryValues(SmallAngle(x), x, ULP_AT_ONE);
 }
 
