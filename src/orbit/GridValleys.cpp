@@ -196,9 +196,17 @@ bool CpuHasAvx() {
 #endif
 }
 
+// The largest of n values, without a branch for each. Kept out of its caller, where the
+// running largest value would wait in memory for each next one.
+[[gnu::noinline]] double LargestOf(const double* values, int n) {
+  double largest = -INFINITY;
+  for (int k = 0; k < n; ++k) largest = std::max(largest, values[k]);
+  return largest;
+}
+
 std::vector<Cell> LowLocalMinima(const Torus& t, const std::vector<double>& rowMinGm,
                                  const std::vector<double>& ceiling, const Cell& closest) {
-  const double highest = *std::max_element(ceiling.begin(), ceiling.begin() + t.M);
+  const double highest = LargestOf(ceiling.data(), t.M);
   std::vector<Cell> minima;
   const bool avx = CpuHasAvx();
   std::vector<int> candidates;
