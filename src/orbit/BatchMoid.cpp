@@ -8,6 +8,7 @@ BatchMoidWorkspace::BatchMoidWorkspace(int W) {
   earthTable_.Resize(W);
   asteroidTable_.Resize(W);
   grid_.Resize(W);
+  turns_.Resize(W);
 }
 
 namespace {
@@ -33,7 +34,7 @@ MoidResult ComputeBatchMoid(const OrbitGeometry& earth, const ElementRecord& bod
                             BatchMoidWorkspace& work) {
   const OrbitGeometry asteroid = PrepareAsteroidGeometry(body);
   const OrbitTable& earthTable = work.EarthSamples(earth);
-  FillAsteroidSamples(asteroid, work.Width(), work.AsteroidSamples());
+  FillAsteroidSamples(asteroid, work.Turns(), work.Width(), work.AsteroidSamples());
   MeasureSampleSteps(work.AsteroidSamples(), work.Width(), work.AsteroidSteps());
   const GridMinimum start = ScanSquaredDistances(earthTable, work.EarthLargestStep(),
                                                  work.AsteroidSamples(), work.AsteroidSteps(),

@@ -13,12 +13,14 @@ class BatchMoidWorkspace {
   // The largest step between the Earth's samples, AU (valid after EarthSamples).
   double EarthLargestStep() const { return earthSteps_.largest; }
   OrbitTable& AsteroidSamples() { return asteroidTable_; }
+  const SampleTurns& Turns() const { return turns_; }
   SampleSteps& AsteroidSteps() { return asteroidSteps_; }
   SquaredDistanceGrid& Grid() { return grid_; }
 
  private:
   OrbitTable earthTable_, asteroidTable_;
   SampleSteps earthSteps_, asteroidSteps_;
+  SampleTurns turns_;
   SquaredDistanceGrid grid_;
   OrbitGeometry earthOfTable_;
   bool haveEarth_ = false;

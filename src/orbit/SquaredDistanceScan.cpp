@@ -36,9 +36,6 @@ void MeasureSampleSteps(const OrbitTable& table, int W, SampleSteps& steps) {
 
 namespace {
 
-// Samples between two exact sines and cosines; 16 rotations lose about 16 ulp at most.
-constexpr int EXACT_SAMPLE_EVERY = 16;
-
 // The smallest and largest value of one filled row.
 struct RowExtremes {
   double smallest = INFINITY, largest = -INFINITY;
@@ -182,29 +179,39 @@ int FirstIndexOf(const double* row, int count, double value) {
 
 }  // namespace
 
-void FillAsteroidSamples(const OrbitGeometry& g, int W, OrbitTable& table) {
+void SampleTurns::Resize(int W) {
+  const double pi = Pi();
+  c.resize(static_cast<size_t>(W));
+  s.resize(static_cast<size_t>(W));
+  for (int k = 0; k < W; ++k) {
+    c[static_cast<size_t>(k)] = std::cos(k * 2 * pi / (W - 1));
+    s[static_cast<size_t>(k)] = std::sin(k * 2 * pi / (W - 1));
+  }
+}
+
+void FillAsteroidSamples(const OrbitGeometry& g, const SampleTurns& turns, int W,
+                         OrbitTable& table) {
   const double pi = Pi();
   const double nu0 = -(g.node + g.omega);
   const double p = g.a * (1.0 - g.e * g.e);
-  const double cosStep = std::cos(2 * pi / (W - 1)), sinStep = std::sin(2 * pi / (W - 1));
-  double c = 1, s = 0;
+  const double c0 = std::cos(nu0), s0 = std::sin(nu0);
   for (int k = 0; k < W; ++k) {
-    const double nu = k * 2 * pi / (W - 1) + nu0;  // the viewer's table anomaly
-    if (k % EXACT_SAMPLE_EVERY == 0) {
-      c = std::cos(nu);
-      s = std::sin(nu);
-    } else {
-      const double next = c * cosStep - s * sinStep;
-      s = s * cosStep + c * sinStep;
-      c = next;
-    }
+    // nu0 turned by k samples' angle, each from the exact cosine and sine of that angle.
+    const double c = turns.c[static_cast<size_t>(k)] * c0 - turns.s[static_cast<size_t>(k)] * s0;
+    const double s = turns.s[static_cast<size_t>(k)] * c0 + turns.c[static_cast<size_t>(k)] * s0;
     const double r = p / (1.0 + g.e * c);
     const double xi = r * c, eta = r * s;
-    table.nu[k] = nu;
+    table.nu[k] = k * 2 * pi / (W - 1) + nu0;  // the viewer's table anomaly
     table.x[k] = xi * g.P1 + eta * g.Q1;
     table.y[k] = xi * g.P2 + eta * g.Q2;
     table.z[k] = xi * g.P3 + eta * g.Q3;
   }
+}
+
+void FillAsteroidSamples(const OrbitGeometry& g, int W, OrbitTable& table) {
+  SampleTurns turns;
+  turns.Resize(W);
+  FillAsteroidSamples(g, turns, W, table);
 }
 
 namespace {

@@ -28,8 +28,17 @@ struct SampleSteps {
 };
 void MeasureSampleSteps(const OrbitTable& table, int W, SampleSteps& steps);
 
-// Asteroid samples at the viewer's anomalies, slots 0..W-1, their sines and cosines
-// stepped by the angle addition formulas (a few last bits off the table's).
+// The cosines and sines of the angles of 0..W-1 sample steps (a turn is W - 1 steps).
+struct SampleTurns {
+  std::vector<double> c, s;
+  void Resize(int W);
+};
+
+// Asteroid samples at the viewer's anomalies, slots 0..W-1: the cosine and sine of each
+// anomaly by turning the first one's by `turns` (an ulp or two off the library's).
+void FillAsteroidSamples(const OrbitGeometry& asteroid, const SampleTurns& turns, int W,
+                         OrbitTable& table);
+// The same, computing the turns first.
 void FillAsteroidSamples(const OrbitGeometry& asteroid, int W, OrbitTable& table);
 
 // Fills the grid from both sample tables and gives the closest pair with every valley
