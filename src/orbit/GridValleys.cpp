@@ -249,8 +249,11 @@ std::vector<GridStart> FindValleyStartsUnder(const DistanceGrid& grid,
   const Torus t{grid, grid.W - 1};  // index W-1 repeats index 0
   if (t.M < 3) return starts;
   const Cell closest = t.Wrap(closestJ, closestK);
+  const std::vector<Cell> valleys = LowLocalMinima(t, rowMinGm, columnCeiling, closest);
+  // Eight floor starts for each valley, and each other valley's best cell.
+  starts.reserve(8 + 9 * valleys.size());
   AddFlanks(t, closest, earthTable, asteroidTable, starts);
-  for (const Cell& c : LowLocalMinima(t, rowMinGm, columnCeiling, closest)) {
+  for (const Cell& c : valleys) {
     starts.push_back(StartAt(t, c, earthTable, asteroidTable));
     AddFlanks(t, c, earthTable, asteroidTable, starts);
   }
