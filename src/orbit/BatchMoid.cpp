@@ -23,7 +23,7 @@ bool SameOrbit(const OrbitGeometry& a, const OrbitGeometry& b) {
 const OrbitTable& BatchMoidWorkspace::EarthSamples(const OrbitGeometry& earth) {
   if (!haveEarth_ || !SameOrbit(earth, earthOfTable_)) {
     FillOrbitTable(earth, grid_.W, earthTable_);
-    MeasureSampleSteps(earthTable_, grid_.W, earthSteps_);
+    earthLargestStep_ = LargestSampleStep(earthTable_, grid_.W);
     earthOfTable_ = earth;
     haveEarth_ = true;
   }
@@ -35,10 +35,8 @@ MoidResult ComputeBatchMoid(const OrbitGeometry& earth, const ElementRecord& bod
   const OrbitGeometry asteroid = PrepareAsteroidGeometry(body);
   const OrbitTable& earthTable = work.EarthSamples(earth);
   FillAsteroidSamples(asteroid, work.Turns(), work.Width(), work.AsteroidSamples());
-  MeasureSampleSteps(work.AsteroidSamples(), work.Width(), work.AsteroidSteps());
   const GridMinimum start = ScanSquaredDistances(earthTable, work.EarthLargestStep(),
-                                                 work.AsteroidSamples(), work.AsteroidSteps(),
-                                                 work.Grid());
+                                                 work.AsteroidSamples(), work.Grid());
   return RefineBatchMoid(earth, asteroid, start);
 }
 

@@ -11,15 +11,14 @@ class BatchMoidWorkspace {
   int Width() const { return grid_.W; }
   const OrbitTable& EarthSamples(const OrbitGeometry& earth);
   // The largest step between the Earth's samples, AU (valid after EarthSamples).
-  double EarthLargestStep() const { return earthSteps_.largest; }
+  double EarthLargestStep() const { return earthLargestStep_; }
   OrbitTable& AsteroidSamples() { return asteroidTable_; }
   const SampleTurns& Turns() const { return turns_; }
-  SampleSteps& AsteroidSteps() { return asteroidSteps_; }
   SquaredDistanceGrid& Grid() { return grid_; }
 
  private:
   OrbitTable earthTable_, asteroidTable_;
-  SampleSteps earthSteps_, asteroidSteps_;
+  double earthLargestStep_ = 0;
   SampleTurns turns_;
   SquaredDistanceGrid grid_;
   OrbitGeometry earthOfTable_;

@@ -113,12 +113,12 @@ void TakeIfLocalMinimum(const double* up, const double* row, const double* down,
   minima.push_back({j, k});
 }
 
-// Indices k in [from, to) of cells at most ceiling[k] away and not above a row neighbour
+// Indices in [from, to) of cells at most `ceilingGm` away and not above a row neighbour
 // (the candidates for local minima), written to `out`; their number. Plain code.
-int RowCandidatesPlain(const double* row, int from, int to, const double* ceiling, int* out) {
+int RowCandidatesPlain(const double* row, int from, int to, double ceilingGm, int* out) {
   int n = 0;
   for (int k = from; k < to; ++k)
-    if (row[k] <= ceiling[k] && !(row[k - 1] < row[k]) && !(row[k + 1] < row[k])) out[n++] = k;
+    if (row[k] <= ceilingGm && !(row[k - 1] < row[k]) && !(row[k + 1] < row[k])) out[n++] = k;
   return n;
 }
 
@@ -132,27 +132,29 @@ int AppendBits(int k, int bits, int* out, int n) {
 // The same, two cells at a time. Only cells under the ceiling, a few in a row at most, are
 // compared with their neighbours. cmpnlt is "not less than": true for NaN, as the plain
 // tests let it pass.
-int RowCandidatesSse2(const double* row, int from, int to, const double* ceiling, int* out) {
+int RowCandidatesSse2(const double* row, int from, int to, double ceilingGm, int* out) {
+  const __m128d ceiling = _mm_set1_pd(ceilingGm);
   int n = 0, k = from;
   for (; k + 2 <= to; k += 2) {
     const __m128d d = _mm_loadu_pd(row + k);
-    const __m128d below = _mm_cmple_pd(d, _mm_loadu_pd(ceiling + k));
+    const __m128d below = _mm_cmple_pd(d, ceiling);
     if (!_mm_movemask_pd(below)) continue;
     const __m128d keep = _mm_and_pd(
         below, _mm_and_pd(_mm_cmpnlt_pd(_mm_loadu_pd(row + k - 1), d),
                           _mm_cmpnlt_pd(_mm_loadu_pd(row + k + 1), d)));
     n = AppendBits(k, _mm_movemask_pd(keep), out, n);
   }
-  return n + RowCandidatesPlain(row, k, to, ceiling, out + n);
+  return n + RowCandidatesPlain(row, k, to, ceilingGm, out + n);
 }
 
 // Four cells at a time, where the processor has AVX.
 __attribute__((target("avx"))) int RowCandidatesAvx(const double* row, int from, int to,
-                                                    const double* ceiling, int* out) {
+                                                    double ceilingGm, int* out) {
+  const __m256d ceiling = _mm256_set1_pd(ceilingGm);
   int n = 0, k = from;
   for (; k + 4 <= to; k += 4) {
     const __m256d d = _mm256_loadu_pd(row + k);
-    const __m256d below = _mm256_cmp_pd(d, _mm256_loadu_pd(ceiling + k), _CMP_LE_OS);
+    const __m256d below = _mm256_cmp_pd(d, ceiling, _CMP_LE_OS);
     if (!_mm256_movemask_pd(below)) continue;
     const __m256d notAboveLeft = _mm256_cmp_pd(_mm256_loadu_pd(row + k - 1), d, _CMP_NLT_US);
     const __m256d notAboveRight = _mm256_cmp_pd(_mm256_loadu_pd(row + k + 1), d, _CMP_NLT_US);
@@ -161,27 +163,27 @@ __attribute__((target("avx"))) int RowCandidatesAvx(const double* row, int from,
   // The compiler does not always clear the upper halves of the vector registers here; left
   // set, they slow every later instruction on two-lane registers (the rest of the program).
   _mm256_zeroupper();
-  return n + RowCandidatesPlain(row, k, to, ceiling, out + n);
+  return n + RowCandidatesPlain(row, k, to, ceilingGm, out + n);
 }
 #endif
 
-// Local minima of row j, cell k at most ceiling[k] away. Cells above the ceiling or above a
+// Local minima of row j at most `ceilingGm` away. Cells above the ceiling or above a
 // neighbour in the row, nearly all of them, are passed over several at a time.
 void RowLocalMinima(const double* up, const double* row, const double* down, int M, int j,
-                    const double* ceiling, bool avx, std::vector<int>& candidates,
+                    double ceilingGm, bool avx, std::vector<int>& candidates,
                     std::vector<Cell>& minima) {
   const auto take = [&](int k) {
-    if (row[k] <= ceiling[k]) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
+    if (row[k] <= ceilingGm) TakeIfLocalMinimum(up, row, down, M, j, k, minima);
   };
   take(0);  // its left neighbour is across the wrap
   candidates.resize(static_cast<size_t>(M));
   int n = 0;
 #if defined(__SSE2__)
-  n = avx ? RowCandidatesAvx(row, 1, M - 1, ceiling, candidates.data())
-          : RowCandidatesSse2(row, 1, M - 1, ceiling, candidates.data());
+  n = avx ? RowCandidatesAvx(row, 1, M - 1, ceilingGm, candidates.data())
+          : RowCandidatesSse2(row, 1, M - 1, ceilingGm, candidates.data());
 #else
   (void)avx;
-  n = RowCandidatesPlain(row, 1, M - 1, ceiling, candidates.data());
+  n = RowCandidatesPlain(row, 1, M - 1, ceilingGm, candidates.data());
 #endif
   for (int i = 0; i < n; ++i)
     TakeIfLocalMinimum(up, row, down, M, j, candidates[static_cast<size_t>(i)], minima);
@@ -196,25 +198,16 @@ bool CpuHasAvx() {
 #endif
 }
 
-// The largest of n values, without a branch for each. Kept out of its caller, where the
-// running largest value would wait in memory for each next one.
-[[gnu::noinline]] double LargestOf(const double* values, int n) {
-  double largest = -INFINITY;
-  for (int k = 0; k < n; ++k) largest = std::max(largest, values[k]);
-  return largest;
-}
-
 std::vector<Cell> LowLocalMinima(const Torus& t, const std::vector<double>& rowMinGm,
-                                 const std::vector<double>& ceiling, const Cell& closest) {
-  const double highest = LargestOf(ceiling.data(), t.M);
+                                 double ceilingGm, const Cell& closest) {
   std::vector<Cell> minima;
   const bool avx = CpuHasAvx();
   std::vector<int> candidates;
   const auto rowAt = [&](int j) { return &t.grid.cells[static_cast<size_t>(j) * (t.grid.W + 1)]; };
   for (int j = 0; j < t.M; ++j) {
-    if (!(rowMinGm[static_cast<size_t>(j)] <= highest)) continue;
+    if (!(rowMinGm[static_cast<size_t>(j)] <= ceilingGm)) continue;
     RowLocalMinima(rowAt(j > 0 ? j - 1 : t.M - 1), rowAt(j), rowAt(j + 1 < t.M ? j + 1 : 0), t.M,
-                   j, ceiling.data(), avx, candidates, minima);
+                   j, ceilingGm, avx, candidates, minima);
   }
   minima.erase(std::remove_if(minima.begin(), minima.end(),
                               [&](const Cell& c) { return c.j == closest.j && c.k == closest.k; }),
@@ -234,22 +227,11 @@ std::vector<GridStart> FindValleyStarts(const DistanceGrid& grid,
                                         int closestJ, int closestK,
                                         const OrbitTable& earthTable,
                                         const OrbitTable& asteroidTable) {
-  const std::vector<double> ceiling(static_cast<size_t>(std::max(grid.W, 1)), ceilingGm);
-  return FindValleyStartsUnder(grid, rowMinGm, ceiling, closestJ, closestK, earthTable,
-                               asteroidTable);
-}
-
-std::vector<GridStart> FindValleyStartsUnder(const DistanceGrid& grid,
-                                             const std::vector<double>& rowMinGm,
-                                             const std::vector<double>& columnCeiling,
-                                             int closestJ, int closestK,
-                                             const OrbitTable& earthTable,
-                                             const OrbitTable& asteroidTable) {
   std::vector<GridStart> starts;
   const Torus t{grid, grid.W - 1};  // index W-1 repeats index 0
   if (t.M < 3) return starts;
   const Cell closest = t.Wrap(closestJ, closestK);
-  const std::vector<Cell> valleys = LowLocalMinima(t, rowMinGm, columnCeiling, closest);
+  const std::vector<Cell> valleys = LowLocalMinima(t, rowMinGm, ceilingGm, closest);
   // Eight floor starts for each valley, and each other valley's best cell.
   starts.reserve(8 + 9 * valleys.size());
   AddFlanks(t, closest, earthTable, asteroidTable, starts);

@@ -23,13 +23,5 @@ std::vector<GridStart> FindValleyStarts(const DistanceGrid& grid,
                                         int closestJ, int closestK,
                                         const OrbitTable& earthTable,
                                         const OrbitTable& asteroidTable);
-// The same with a ceiling for each asteroid index k (columnCeiling[k], k < W - 1), in the
-// grid's units: cell (j, k) is a valley only at most columnCeiling[k] away.
-std::vector<GridStart> FindValleyStartsUnder(const DistanceGrid& grid,
-                                             const std::vector<double>& rowMinGm,
-                                             const std::vector<double>& columnCeiling,
-                                             int closestJ, int closestK,
-                                             const OrbitTable& earthTable,
-                                             const OrbitTable& asteroidTable);
 
 }  // namespace moid

@@ -17,21 +17,10 @@ void SquaredDistanceGrid::Resize(int w) {
   cells.Resize(w);
   rowMin.assign(static_cast<size_t>(w), INFINITY);
   rowMax.assign(static_cast<size_t>(w), -INFINITY);
-  columnCeiling.assign(static_cast<size_t>(w), INFINITY);
 }
 
-void MeasureSampleSteps(const OrbitTable& table, int W, SampleSteps& steps) {
-  const int M = W - 1;
-  steps.step.resize(static_cast<size_t>(std::max(M, 0)));
-  double largest = 0;
-  for (int k = 0; k < M; ++k) {
-    const double dx = table.x[k + 1] - table.x[k], dy = table.y[k + 1] - table.y[k],
-                 dz = table.z[k + 1] - table.z[k];
-    const double squared = dx * dx + dy * dy + dz * dz;
-    largest = std::max(largest, squared);
-    steps.step[static_cast<size_t>(k)] = std::sqrt(squared);
-  }
-  steps.largest = std::sqrt(largest);
+double LargestSampleStep(const OrbitTable& table, int W) {
+  return LargestSampleStepGm(table, W) / GM_PER_AU;
 }
 
 namespace {
@@ -214,25 +203,8 @@ void FillAsteroidSamples(const OrbitGeometry& g, int W, OrbitTable& table) {
   FillAsteroidSamples(g, turns, W, table);
 }
 
-namespace {
-
-// Squared AU: cell (j, k) can be a valley holding the global minimum only at most this far.
-void SetColumnCeilings(double closest, double earthLargestStep, const SampleSteps& asteroid,
-                       std::vector<double>& ceiling) {
-  const int M = static_cast<int>(asteroid.step.size());
-  for (int k = 0; k < M; ++k) {
-    const double before = asteroid.step[static_cast<size_t>(k > 0 ? k - 1 : M - 1)];
-    const double after = asteroid.step[static_cast<size_t>(k)];
-    const double c = closest + earthLargestStep + std::max(before, after);
-    ceiling[static_cast<size_t>(k)] = c * c;
-  }
-}
-
-}  // namespace
-
 GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLargestStepAu,
-                                 const OrbitTable& asteroidTable,
-                                 const SampleSteps& asteroidSteps, SquaredDistanceGrid& grid) {
+                                 const OrbitTable& asteroidTable, SquaredDistanceGrid& grid) {
   const int W = grid.W, M = W - 1;
   double smallest = INFINITY;
   int minJ = 0, minK = 0;
@@ -271,18 +243,17 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLarge
   start.asteroidIndex = minK;
   start.earthAnomaly = earthTable.nu[minJ];
   start.asteroidAnomaly = asteroidTable.nu[minK];
-  SetColumnCeilings(std::sqrt(smallest), earthLargestStepAu, asteroidSteps, grid.columnCeiling);
-  start.valleyStarts = FindValleyStartsUnder(grid.cells, grid.rowMin, grid.columnCeiling, minJ,
-                                             minK, earthTable, asteroidTable);
+  // The viewer's ceiling, squared: no valley above it can hold the global minimum.
+  const double ceiling =
+      std::sqrt(smallest) + earthLargestStepAu + LargestSampleStep(asteroidTable, W);
+  start.valleyStarts = FindValleyStarts(grid.cells, grid.rowMin, ceiling * ceiling, minJ, minK,
+                                        earthTable, asteroidTable);
   return start;
 }
 
 GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
                                  SquaredDistanceGrid& grid) {
-  SampleSteps earthSteps, asteroidSteps;
-  MeasureSampleSteps(earthTable, grid.W, earthSteps);
-  MeasureSampleSteps(asteroidTable, grid.W, asteroidSteps);
-  return ScanSquaredDistances(earthTable, earthSteps.largest, asteroidTable, asteroidSteps,
+  return ScanSquaredDistances(earthTable, LargestSampleStep(earthTable, grid.W), asteroidTable,
                               grid);
 }
 

@@ -16,17 +16,12 @@ struct SquaredDistanceGrid {
   DistanceGrid cells;           // squared AU, cells (j, k) with j < W - 1, k < W
   std::vector<double> rowMin;   // smallest value of each row
   std::vector<double> rowMax;   // largest value of each row (a NaN never counts)
-  std::vector<double> columnCeiling;  // squared AU: how high a valley of each column may lie
   void Resize(int w);
 };
 
-// The distances in AU from each sample k to the next, k < W - 1 (slot W - 1 repeats slot 0,
-// so the last step closes the orbit), and the largest of them.
-struct SampleSteps {
-  std::vector<double> step;
-  double largest = 0;
-};
-void MeasureSampleSteps(const OrbitTable& table, int W, SampleSteps& steps);
+// The largest distance in AU from a sample to the next, over slots 0..W-1 (slot W - 1
+// repeats slot 0, so the last step closes the orbit).
+double LargestSampleStep(const OrbitTable& table, int W);
 
 // The cosines and sines of the angles of 0..W-1 sample steps (a turn is W - 1 steps).
 struct SampleTurns {
@@ -43,14 +38,11 @@ void FillAsteroidSamples(const OrbitGeometry& asteroid, int W, OrbitTable& table
 
 // Fills the grid from both sample tables and gives the closest pair with every valley
 // start, as ScanDistanceGrid does for the viewer's grid (the starts' distanceGm holds
-// squared AU here). A valley is refined only where it could hold the global minimum: the
-// sample nearest that minimum lies within a step on each orbit, so a valley at asteroid
-// index k lies at most the Earth's largest step plus the asteroid's larger step beside k
-// above the closest pair.
+// squared AU here), with the viewer's ceiling: the closest pair's distance plus both
+// orbits' largest sample steps.
 GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLargestStepAu,
-                                 const OrbitTable& asteroidTable,
-                                 const SampleSteps& asteroidSteps, SquaredDistanceGrid& grid);
-// The same, measuring both tables' steps first.
+                                 const OrbitTable& asteroidTable, SquaredDistanceGrid& grid);
+// The same, measuring the Earth's steps first.
 GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
                                  SquaredDistanceGrid& grid);
 

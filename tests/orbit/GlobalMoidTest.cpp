@@ -145,10 +145,6 @@ struct ValleyGrid {
   std::vector<GridStart> Starts(double ceiling, int closestJ, int closestK) const {
     return FindValleyStarts(grid, rowMin, ceiling, closestJ, closestK, earth, asteroid);
   }
-  std::vector<GridStart> StartsUnder(const std::vector<double>& ceiling, int closestJ,
-                                     int closestK) const {
-    return FindValleyStartsUnder(grid, rowMin, ceiling, closestJ, closestK, earth, asteroid);
-  }
 };
 
 // Distance of index a from index b round a circle of n cells.
@@ -202,16 +198,6 @@ TEST(ValleyStarts, ValleysAboveTheCeilingAreLeftOut) {
   });
   EXPECT_FALSE(HasCell(g.Starts(4.0, 3, 3), 13, 13));
   EXPECT_TRUE(HasCell(g.Starts(5.0, 3, 3), 13, 13));
-  // A ceiling of each column: the bowl at column 13 is kept by its own column's ceiling
-  // alone, whatever the others' (including a column's cells taken four at a time).
-  for (const int column : {0, 1, 4, 12, 13, 14, 19}) {
-    std::vector<double> ceiling(21, 100.0);
-    ceiling[13] = 4.0;
-    EXPECT_EQ(HasCell(g.StartsUnder(ceiling, 3, 3), 13, 13), false) << column;
-    ceiling[13] = 5.0;
-    ceiling[static_cast<size_t>(column)] = column == 13 ? 5.0 : 0.5;
-    EXPECT_TRUE(HasCell(g.StartsUnder(ceiling, 3, 3), 13, 13)) << column;
-  }
 }
 
 TEST(ValleyStarts, ManyValleysKeepTheLowest) {
