@@ -15,24 +15,17 @@ struct Angle {
 constexpr double SMALL_ANGLE_LIMIT = 0.4;
 
 // Cosine and sine of |x| <= SMALL_ANGLE_LIMIT by their Taylor series, to x^14 and x^13 (the
-// first terms left out are below 1e-18 at 0.4, under a unit in the last place). The steps
-// of a Newton run shrink fast, and shorter series suffice for them: below 2^-6 to x^8 and
-// x^7, below 2^-10 to x^4 and x^5 (the next terms are below 1e-20 there).
+// first terms left out are below 1e-18 at 0.4, under a unit in the last place), the terms
+// paired (Estrin's scheme) so that fewer of the products wait on each other. One series
+// for every x: shorter ones for the short steps that end a Newton run cost more in
+// mispredicted branches than they save.
 inline Angle SmallAngle(double x) {
   // 1 / n! with alternating signs, sine and cosine terms.
   constexpr double S3 = -1.0 / 6, S5 = 1.0 / 120, S7 = -1.0 / 5040, S9 = 1.0 / 362880,
                    S11 = -1.0 / 39916800, S13 = 1.0 / 6227020800;
   constexpr double C2 = -1.0 / 2, C4 = 1.0 / 24, C6 = -1.0 / 720, C8 = 1.0 / 40320,
                    C10 = -1.0 / 3628800, C12 = 1.0 / 479001600, C14 = -1.0 / 87178291200;
-  constexpr double TINY = 0x1p-10, SMALL = 0x1p-6;
-  const double x2 = x * x;
-  const double size = std::fabs(x);
-  if (size < TINY) return {1 + x2 * (C2 + x2 * C4), x + x * x2 * (S3 + x2 * S5)};
-  const double x4 = x2 * x2;
-  if (size < SMALL)
-    return {1 + x2 * C2 + x4 * (C4 + x2 * C6 + x4 * C8), x + x * x2 * (S3 + x2 * S5 + x4 * S7)};
-  // Terms paired (Estrin's scheme) so that fewer of the products wait on each other.
-  const double x8 = x4 * x4;
+  const double x2 = x * x, x4 = x2 * x2, x8 = x4 * x4;
   const double s = x + x * x2 *
                            ((S3 + x2 * S5) + x4 * (S7 + x2 * S9) + x8 * (S11 + x2 * S13));
   const double c = 1 + x2 * ((C2 + x2 * C4) + x4 * (C6 + x2 * C8) +
