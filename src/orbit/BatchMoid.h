@@ -30,8 +30,9 @@ class BatchMoidWorkspace {
 // from every valley start. The MOID is the viewer's global minimum and as accurate (see
 // MoidSearch.h): on the MPC's 20,059 near-Earth orbits it is ComputeViewerMoid's to 1e-12
 // AU at W = 72 to 432, and like it it does not depend on W. Not bit for bit the viewer's:
-// the samples and Newton points come from angle addition. The grid's closest pair is found on Earth rows 0..W-2 (the last
-// row repeats the first).
+// the asteroid's samples are turned from a table of the width's angles, and the Newton
+// steps come from derivatives (BatchRefinement.h). The grid's closest pair is found on
+// Earth rows 0..W-2 (the last row repeats the first).
 MoidResult ComputeBatchMoid(const OrbitGeometry& earth, const ElementRecord& body,
                             BatchMoidWorkspace& work);
 
