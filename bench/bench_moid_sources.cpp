@@ -82,14 +82,14 @@ void BM_EarthOfANewEpoch(benchmark::State& state) {
   double epoch = 2458666.5;
   for (auto _ : state) {
     tools::EarthByEpoch earths;
-    benchmark::DoNotOptimize(earths.At(epoch += 1.0).geometry.a);
+    benchmark::DoNotOptimize(earths.At(epoch += 1.0)->geometry.a);
   }
 }
 BENCHMARK(BM_EarthOfANewEpoch);
 
 void BM_IntoTheEarthsPlane(benchmark::State& state) {
   tools::EarthByEpoch earths;
-  const tools::EarthAtEpoch& earth = earths.At(2458666.5);
+  const tools::EarthAtEpoch& earth = *earths.At(2458666.5);
   const ElementRecord body = {0.2227, 10.83, 178.8, 304.3, 1.458, 84.17, ""};
   for (auto _ : state) benchmark::DoNotOptimize(tools::InEarthPlane(body, earth).inclination);
 }
@@ -98,7 +98,7 @@ BENCHMARK(BM_IntoTheEarthsPlane);
 // The MOID with the grid's extremes, and the row's text, for Eros at W = 72.
 void BM_MoidAndExtremes(benchmark::State& state) {
   tools::EarthByEpoch earths;
-  const tools::EarthAtEpoch& earth = earths.At(2458666.5);
+  const tools::EarthAtEpoch& earth = *earths.At(2458666.5);
   const ElementRecord body =
       tools::InEarthPlane({0.2227, 10.83, 178.8, 304.3, 1.458, 84.17, ""}, earth);
   BatchMoidWorkspace work(72);

@@ -61,12 +61,11 @@ class MoidSourceVisitor final : public sources::SourceVisitor {
            << '\n';
       return;
     }
-    const EarthAtEpoch& earth = earths_.At(*body.epochJd);
     MoidJob job;
+    job.earth = earths_.At(*body.epochJd);
     job.index = index;
     job.name = sources::CatalogName(body.name);
-    job.body = InEarthPlane(ElementsOf(body), earth);
-    job.earth = &earth;
+    job.body = InEarthPlane(ElementsOf(body), *job.earth);
     job.epochJd = *body.epochJd;
     pipeline_.Add(std::move(job));
   }

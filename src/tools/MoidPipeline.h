@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <ostream>
@@ -22,7 +23,7 @@ struct MoidJob {
   long index = 0;
   std::string name;            // Windows-1252
   ElementRecord body;          // referred to the plane of `earth`'s orbit
-  const EarthAtEpoch* earth = nullptr;
+  std::shared_ptr<const EarthAtEpoch> earth;
   double epochJd = 0;
 };
 
