@@ -11,7 +11,7 @@ void Remember(std::vector<std::string>& names, const std::string& name) {
 }  // namespace
 
 bool SaveWatcher::SaveGfxWindow(const std::string& fileName) {
-  const bool ok = inner_.SaveGfxWindow(fileName);
+  const bool ok = ForwardingGraphics::SaveGfxWindow(fileName);
   Remember(ok ? saved_ : failed_, fileName);
   return ok;
 }

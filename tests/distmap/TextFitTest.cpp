@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "MapTestSupport.h"
+#include "platform/ForwardingGraphics.h"
 #include "app/BodySelection.h"
 #include "data/CatalogReader.h"
 #include "distmap/MapScreen.h"
 #include "orbit/ViewerMoid.h"
 #include "platform/Canvas.h"
+#include "platform/ForwardingGraphics.h"
 #include "view/MoidCaption.h"
 
 namespace moid {
@@ -32,49 +34,29 @@ constexpr Color TAGGED = RgbColor(1, 2, 3);
 
 // Passes every call on to a canvas; texts that `tag` picks are drawn in TAGGED, and texts
 // that `keep` refuses are not drawn at all.
-class TextTagger final : public GraphicsToolkit {
+class TextTagger final : public ForwardingGraphics {
  public:
   using Pick = std::function<bool(const std::string&)>;
   TextTagger(Canvas& inner, Pick keep, Pick tag)
-      : inner_(inner), keep_(std::move(keep)), tag_(std::move(tag)) {}
+      : ForwardingGraphics(inner), keep_(std::move(keep)), tag_(std::move(tag)) {}
 
-  void GfxWindow(int mode) override { inner_.GfxWindow(mode); }
-  void GfxOption(int option, int value) override { inner_.GfxOption(option, value); }
-  void GfxCLS() override { inner_.GfxCLS(); }
-  void GfxRefresh(int mode) override { inner_.GfxRefresh(mode); }
-  void PenColor(Color c) override { inner_.PenColor(c); }
-  void BrushColor(Color c) override { inner_.BrushColor(c); }
-  void PenStyle(int style) override { inner_.PenStyle(style); }
-  void GfxBkgdMode(int mode) override { inner_.GfxBkgdMode(mode); }
-  void GfxBkgdColor(Color c) override { inner_.GfxBkgdColor(c); }
-  void DrawFrom(int x, int y) override { inner_.DrawFrom(x, y); }
-  void DrawTo(int x, int y) override { inner_.DrawTo(x, y); }
-  void DrawLine(int x1, int y1, int x2, int y2) override { inner_.DrawLine(x1, y1, x2, y2); }
-  void DrawCircle(int radius) override { inner_.DrawCircle(radius); }
-  void DrawPixel(int x, int y, Color c) override { inner_.DrawPixel(x, y, c); }
   void DrawTextRow(const std::string& text, int mode) override {
     if (!keep_(text)) return;
     if (!tag_(text)) {
-      inner_.DrawTextRow(text, mode);
+      Inner().DrawTextRow(text, mode);
       return;
     }
-    inner_.GfxFontColor(TAGGED);
-    inner_.DrawTextRow(text, mode);
-    inner_.GfxFontColor(fontColor_);
-  }
-  void GfxFont(const std::string& face, int a, int size, int c, int d, int e, double f) override {
-    inner_.GfxFont(face, a, size, c, d, e, f);
+    Inner().GfxFontColor(TAGGED);
+    Inner().DrawTextRow(text, mode);
+    Inner().GfxFontColor(fontColor_);
   }
   void GfxFontColor(Color c) override {
     fontColor_ = c;
-    inner_.GfxFontColor(c);
+    Inner().GfxFontColor(c);
   }
-  int MouseOverX() override { return inner_.MouseOverX(); }
-  int MouseOverY() override { return inner_.MouseOverY(); }
   bool SaveGfxWindow(const std::string&) override { return true; }
 
  private:
-  Canvas& inner_;
   Pick keep_, tag_;
   Color fontColor_ = BLACK;
 };
