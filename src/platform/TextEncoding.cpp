@@ -1,25 +1,18 @@
 #include "platform/TextEncoding.h"
 
-#include <array>
 #include <cstdint>
+
+#include "text/Windows1252.h"
 
 namespace moid {
 namespace {
 
 constexpr char32_t REPLACEMENT = 0xFFFD;
 
-// Code points of the bytes 0x80..0x9F, where Windows-1252 departs from Latin-1.
-// clang-format off
-constexpr std::array<char32_t, 32> HIGH_CONTROL_BLOCK = {
-    0x20AC, REPLACEMENT, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,       // 0x80..0x87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, REPLACEMENT, 0x017D, REPLACEMENT,  // 0x88..0x8F
-    REPLACEMENT, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,       // 0x90..0x97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, REPLACEMENT, 0x017E, 0x0178};      // 0x98..0x9F
-// clang-format on  // 0x98..0x9F
-
+// The code point of a byte; U+FFFD for the five bytes Windows-1252 leaves undefined.
 char32_t CodePointOf(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return HIGH_CONTROL_BLOCK[byte - 0x80];
-  return byte;  // ASCII and 0xA0..0xFF coincide with Unicode
+  const char32_t cp = Windows1252CodePoint(byte);
+  return cp == 0 && byte != 0 ? REPLACEMENT : cp;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {

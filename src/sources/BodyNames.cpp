@@ -1,29 +1,19 @@
 #include "sources/BodyNames.h"
 
-#include <array>
 #include <optional>
 
 #include "sources/Decimal.h"
+#include "text/Windows1252.h"
 
 namespace moid::sources {
 namespace {
-
-// Code points of the Windows-1252 bytes 0x80 to 0x9F; 0 marks the five undefined ones.
-constexpr std::array<char32_t, 32> HIGH_CONTROL_RANGE = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The Windows-1252 byte of a code point; '?' when the code page has none.
 char Windows1252Byte(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (std::size_t i = 0; i < HIGH_CONTROL_RANGE.size(); ++i) {
-    if (HIGH_CONTROL_RANGE[i] == cp && cp != 0) return static_cast<char>(0x80 + i);
-  }
-  return '?';
+  const int byte = Windows1252ByteOf(cp);
+  return byte >= 0 ? static_cast<char>(byte) : '?';
 }
 
 int SequenceLength(unsigned char lead) {

@@ -1,28 +1,18 @@
 #include "tools/ToolText.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include "text/ShortestText.h"
+#include "text/Windows1252.h"
 
 namespace moid::tools {
 namespace {
 
-// Code points of the bytes 0x80 to 0x9F; 0 marks the five undefined ones.
-constexpr std::array<char32_t, 32> HIGH_CONTROL_RANGE = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 // The code point of a Windows-1252 byte; 0 for an undefined byte.
-char32_t CodePointOf(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return HIGH_CONTROL_RANGE[byte - 0x80];
-  return byte;
-}
+char32_t CodePointOf(unsigned char byte) { return Windows1252CodePoint(byte); }
 
 // Writes the UTF-8 bytes of cp (below 0x10000) to bytes; returns how many.
 size_t EncodeUtf8(char32_t cp, char* bytes) {

@@ -1,24 +1,18 @@
 #include "platform/sdl/Cp1252FromUtf8.h"
 
-#include <array>
+
+#include "text/Windows1252.h"
 
 namespace moid::sdl {
 namespace {
 
-// Code points of the bytes 0x80..0x9F (0 where the byte is unassigned).
-constexpr std::array<char32_t, 32> HIGH_CONTROLS = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// -1 when the code point has no Windows-1252 byte.
+// -1 when the code point has no Windows-1252 byte; the C1 controls of the five bytes the
+// code page leaves undefined go back to those bytes.
 int ByteOf(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
-  for (std::size_t i = 0; i < HIGH_CONTROLS.size(); ++i) {
-    if (HIGH_CONTROLS[i] == cp) return static_cast<int>(0x80 + i);
-  }
-  if (cp >= 0x80 && cp <= 0x9F && HIGH_CONTROLS[cp - 0x80] == 0) return static_cast<int>(cp);
+  const int byte = Windows1252ByteOf(cp);
+  if (byte >= 0) return byte;
+  if (cp >= 0x80 && cp <= 0x9F && Windows1252CodePoint(static_cast<unsigned char>(cp)) == 0)
+    return static_cast<int>(cp);
   return -1;
 }
 
