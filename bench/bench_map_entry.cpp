@@ -9,6 +9,7 @@
 #include "distmap/ColorRamp.h"
 #include "distmap/MapScreen.h"
 #include "platform/Canvas.h"
+#include "platform/ForwardingGraphics.h"
 #include "platform/Keys.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -48,34 +49,10 @@ Session MakeSession() {
 }
 
 // The canvas with saving switched off, to time the drawing alone.
-class DrawOnly final : public GraphicsToolkit {
+class DrawOnly final : public ForwardingGraphics {
  public:
-  explicit DrawOnly(Canvas& c) : c_(c) {}
-  void GfxWindow(int m) override { c_.GfxWindow(m); }
-  void GfxOption(int o, int v) override { c_.GfxOption(o, v); }
-  void GfxCLS() override { c_.GfxCLS(); }
-  void GfxRefresh(int m) override { c_.GfxRefresh(m); }
-  void PenColor(Color c) override { c_.PenColor(c); }
-  void BrushColor(Color c) override { c_.BrushColor(c); }
-  void PenStyle(int s) override { c_.PenStyle(s); }
-  void GfxBkgdMode(int m) override { c_.GfxBkgdMode(m); }
-  void GfxBkgdColor(Color c) override { c_.GfxBkgdColor(c); }
-  void DrawFrom(int x, int y) override { c_.DrawFrom(x, y); }
-  void DrawTo(int x, int y) override { c_.DrawTo(x, y); }
-  void DrawLine(int a, int b, int c, int d) override { c_.DrawLine(a, b, c, d); }
-  void DrawCircle(int r) override { c_.DrawCircle(r); }
-  void DrawPixel(int x, int y, Color c) override { c_.DrawPixel(x, y, c); }
-  void DrawTextRow(const std::string& t, int m) override { c_.DrawTextRow(t, m); }
-  void GfxFont(const std::string& f, int a, int s, int c, int d, int e, double g) override {
-    c_.GfxFont(f, a, s, c, d, e, g);
-  }
-  void GfxFontColor(Color c) override { c_.GfxFontColor(c); }
-  int MouseOverX() override { return c_.MouseOverX(); }
-  int MouseOverY() override { return c_.MouseOverY(); }
+  explicit DrawOnly(Canvas& c) : ForwardingGraphics(c) {}
   bool SaveGfxWindow(const std::string&) override { return true; }
-
- private:
-  Canvas& c_;
 };
 
 struct MapBench {
