@@ -12,6 +12,7 @@
 #include "platform/Color.h"
 #include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
+#include "view/OrbitPictureColors.h"
 
 namespace moid::tools {
 namespace {
@@ -73,14 +74,6 @@ Picture ReadBmp(const std::string& path) {
   }
   return p;
 }
-
-constexpr Color SUN_FILL = RgbColor(255, 210, 0);
-constexpr Color AT_0 = RgbColor(190, 130, 0);
-constexpr Color AT_90 = RgbColor(170, 0, 255);
-constexpr Color AT_180 = RgbColor(0, 220, 0);
-constexpr Color AT_270 = RgbColor(255, 200, 0);
-constexpr Color DARK_BLUE = RgbColor(0, 0, 150);
-constexpr Color PALE_BLUE = RgbColor(180, 180, 255);
 
 class RenderCommand : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "OrbitPictureColors.h"
 #include "ViewTestSupport.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "view/OrbitScene.h"
@@ -13,14 +14,6 @@ namespace moid {
 namespace {
 
 using headless::HeadlessPlatform;
-
-constexpr Color SUN_FILL = RgbColor(255, 210, 0);
-constexpr Color AT_0 = RgbColor(190, 130, 0);
-constexpr Color AT_90 = RgbColor(170, 0, 255);
-constexpr Color AT_180 = RgbColor(0, 220, 0);
-constexpr Color AT_270 = RgbColor(255, 200, 0);
-constexpr Color DARK_BLUE = RgbColor(0, 0, 150);
-constexpr Color PALE_BLUE = RgbColor(180, 180, 255);
 
 // A headless console of 60 x 32 cells of 8 x 16 pixels: the area for W = 432.
 struct Screen {
