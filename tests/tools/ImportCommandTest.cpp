@@ -14,6 +14,7 @@
 #include "sources/SourceTestSupport.h"
 #include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
+#include "tools/OddBodies.h"
 #include "tools/ImportEarth.h"
 
 namespace moid::tools {
@@ -380,12 +381,7 @@ namespace {
 TEST(ImportCommand, NoNumberThatIsNotANumberIsEverWritten) {
   moid::testing::TempDirectory dir;
   const std::string source = dir.WriteFile(
-      "odd.csv",
-      "full_name,epoch,e,a,i,om,w,ma\n"
-      "Tiny,2460000.5,0.1,1e-300,10,20,30,40\n"
-      "Sungrazer,2460000.5,0.999999,3,10,20,30,40\n"
-      ",2460000.5,1.5,-3,10,20,30,40\n"
-      "Fine,2460000.5,0.1,1.1,10,20,30,40\n");
+      "odd.csv", ODD_BODIES_CSV);
   const std::string output = dir.Path("E.DAT");
   const CommandRun run = RunCommand(RunImportCommand, {source, "-o", output, "--verbose"});
   ASSERT_EQ(run.code, 0) << run.err;

@@ -11,6 +11,7 @@
 #include "data/TempDirectory.h"
 #include "tools/CommandRunSupport.h"
 #include "tools/Commands.h"
+#include "tools/OddBodies.h"
 #include "tools/SharedData.h"
 #include "tools/ToolProcess.h"
 
@@ -162,12 +163,7 @@ TEST(MoidFromSource, BrokenLinesInTheMiddleLoseOnlyThemselves) {
 TEST(MoidFromSource, BodiesWhoseMoidCannotBeTrustedAreDroppedWithTheReason) {
   moid::testing::TempDirectory dir;
   const std::string path = dir.WriteFile(
-      "odd.csv",
-      "full_name,epoch,e,a,i,om,w,ma\n"
-      "Tiny,2460000.5,0.1,1e-300,10,20,30,40\n"
-      "Sungrazer,2460000.5,0.999999,3,10,20,30,40\n"
-      ",2460000.5,1.5,-3,10,20,30,40\n"
-      "Fine,2460000.5,0.1,1.1,10,20,30,40\n");
+      "odd.csv", ODD_BODIES_CSV);
   const CommandRun run = RunMoid({path, "--width", "72"});
   ASSERT_EQ(run.code, 0) << run.err;
   const std::vector<Row> rows = Rows(run.out);
