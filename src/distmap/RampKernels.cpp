@@ -112,23 +112,29 @@ __attribute__((target("avx2"))) inline __m256d RoundHalfEvenSmall4(__m256d x) {
 
 }  // namespace
 
-void ColorRowPlain(const double* d, int count, double minGm, double maxGm, Color* out) {
+namespace {
+
+// Colors of one row, CHUNK cells at a time: their ramp positions by `Positions`, then
+// the colors of those.
+template <void (*Positions)(const double*, int, double, double, int*)>
+void ColorRowByPositions(const double* d, int count, double minGm, double maxGm, Color* out) {
   int pos[CHUNK];
   for (int k = 0; k < count; k += CHUNK) {
     const int n = std::min(CHUNK, count - k);
-    RowPositionsPlain(d + k, n, minGm, maxGm, pos);
+    Positions(d + k, n, minGm, maxGm, pos);
     ColorsOfPositions(pos, n, out + k);
   }
 }
 
+}  // namespace
+
+void ColorRowPlain(const double* d, int count, double minGm, double maxGm, Color* out) {
+  ColorRowByPositions<RowPositionsPlain>(d, count, minGm, maxGm, out);
+}
+
 #if defined(MOID_HAVE_SSE2_KERNEL)
 void ColorRowSse2(const double* d, int count, double minGm, double maxGm, Color* out) {
-  int pos[CHUNK];
-  for (int k = 0; k < count; k += CHUNK) {
-    const int n = std::min(CHUNK, count - k);
-    RowPositionsSse2(d + k, n, minGm, maxGm, pos);
-    ColorsOfPositions(pos, n, out + k);
-  }
+  ColorRowByPositions<RowPositionsSse2>(d, count, minGm, maxGm, out);
 }
 #endif
 
@@ -151,6 +157,7 @@ __attribute__((target("avx2"))) void ColorRowAvx2(const double* d, int count, do
     const __m256d offHalf = _mm256_and_pd(
         _mm256_sub_pd(_mm256_and_pd(_mm256_sub_pd(q, c), absMask), half), absMask);
     if (_mm256_movemask_pd(_mm256_cmp_pd(offHalf, nearHalf, _CMP_LE_OQ)) != 0) {
+      _mm256_zeroupper();  // see below
       RowPositionsPlain(d + k, 4, minGm, maxGm, pos);
       ColorsOfPositions(pos, 4, out + k);
       continue;
@@ -165,6 +172,10 @@ __attribute__((target("avx2"))) void ColorRowAvx2(const double* d, int count, do
     const __m128i index = _mm256_cvttpd_epi32(p);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), _mm_i32gather_epi32(table, index, 4));
   }
+  // The compiler does not always clear the upper halves of the vector registers before
+  // the calls of two-lane code and the return; left set, they slow every later
+  // instruction on two-lane registers.
+  _mm256_zeroupper();
   for (; k < count; ++k) {
     RowPositionsPlain(d + k, 1, minGm, maxGm, pos);
     out[k] = RAMP_TABLE[pos[0]];
