@@ -1,6 +1,7 @@
 #include "orbit/BatchMoid.h"
 
 #include "orbit/BatchRefinement.h"
+#include "orbit/GridValleys.h"
 
 namespace moid {
 
@@ -23,7 +24,7 @@ bool SameOrbit(const OrbitGeometry& a, const OrbitGeometry& b) {
 const OrbitTable& BatchMoidWorkspace::EarthSamples(const OrbitGeometry& earth) {
   if (!haveEarth_ || !SameOrbit(earth, earthOfTable_)) {
     FillOrbitTable(earth, grid_.W, earthTable_);
-    earthLargestStep_ = LargestSampleStep(earthTable_, grid_.W);
+    earthLargestStep_ = LargestSampleStepAu(earthTable_, grid_.W);
     earthOfTable_ = earth;
     haveEarth_ = true;
   }

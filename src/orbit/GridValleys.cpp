@@ -10,7 +10,7 @@
 
 namespace moid {
 
-double LargestSampleStepGm(const OrbitTable& table, int W) {
+double LargestSampleStepAu(const OrbitTable& table, int W) {
   // The square root of the largest square is the largest root: one root instead of W.
   double largest = 0;
   for (int j = 1; j < W; ++j) {
@@ -18,7 +18,11 @@ double LargestSampleStepGm(const OrbitTable& table, int W) {
                  dz = table.z[j] - table.z[j - 1];
     largest = std::max(largest, dx * dx + dy * dy + dz * dz);
   }
-  return std::sqrt(largest) * GM_PER_AU;
+  return std::sqrt(largest);
+}
+
+double LargestSampleStepGm(const OrbitTable& table, int W) {
+  return LargestSampleStepAu(table, W) * GM_PER_AU;
 }
 
 namespace {

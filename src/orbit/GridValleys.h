@@ -10,6 +10,8 @@ constexpr int MAX_VALLEYS = 24;
 
 // The largest distance in Gm between neighbouring samples of a table (slots 0..W-1).
 double LargestSampleStepGm(const OrbitTable& table, int W);
+// The same in AU.
+double LargestSampleStepAu(const OrbitTable& table, int W);
 
 // Further refinement starts from the filled grid, taking both indices as turning round
 // (index W-1 is the same longitude as index 0, so the grid is (W-1) x (W-1) cells on a

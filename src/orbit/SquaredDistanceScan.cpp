@@ -19,10 +19,6 @@ void SquaredDistanceGrid::Resize(int w) {
   rowMax.assign(static_cast<size_t>(w), -INFINITY);
 }
 
-double LargestSampleStep(const OrbitTable& table, int W) {
-  return LargestSampleStepGm(table, W) / GM_PER_AU;
-}
-
 namespace {
 
 // The smallest and largest value of one filled row.
@@ -245,7 +241,7 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLarge
   start.asteroidAnomaly = asteroidTable.nu[minK];
   // The viewer's ceiling, squared: no valley above it can hold the global minimum.
   const double ceiling =
-      std::sqrt(smallest) + earthLargestStepAu + LargestSampleStep(asteroidTable, W);
+      std::sqrt(smallest) + earthLargestStepAu + LargestSampleStepAu(asteroidTable, W);
   start.valleyStarts = FindValleyStarts(grid.cells, grid.rowMin, ceiling * ceiling, minJ, minK,
                                         earthTable, asteroidTable);
   return start;
@@ -253,7 +249,7 @@ GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, double earthLarge
 
 GridMinimum ScanSquaredDistances(const OrbitTable& earthTable, const OrbitTable& asteroidTable,
                                  SquaredDistanceGrid& grid) {
-  return ScanSquaredDistances(earthTable, LargestSampleStep(earthTable, grid.W), asteroidTable,
+  return ScanSquaredDistances(earthTable, LargestSampleStepAu(earthTable, grid.W), asteroidTable,
                               grid);
 }
 

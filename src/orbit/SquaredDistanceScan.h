@@ -19,10 +19,6 @@ struct SquaredDistanceGrid {
   void Resize(int w);
 };
 
-// The largest distance in AU from a sample to the next, over slots 0..W-1 (slot W - 1
-// repeats slot 0, so the last step closes the orbit).
-double LargestSampleStep(const OrbitTable& table, int W);
-
 // The cosines and sines of the angles of 0..W-1 sample steps (a turn is W - 1 steps).
 struct SampleTurns {
   std::vector<double> c, s;
